@@ -1,6 +1,8 @@
 #include "pictures.h"
 
 #include "screens/close_program/pictures.h"
+#include "screens/not_responding/pictures.h"
+#include "screens/shut_down/pictures.h"
 
 namespace picgen {
 
@@ -9,6 +11,9 @@ std::vector<PictureFile> DrawAllPictures(const DialogFont& font) {
       {"screens/close_program/close_program.bmp",
        EncodeBmp8(close_program::DrawCloseProgramPicture(font), close_program::kPictureColors)},
       {"screens/close_program/application.ico", EncodeIco4(close_program::DrawApplicationIcon())},
+      {"screens/not_responding/not_responding.bmp",
+       EncodeBmp24(not_responding::DrawNotRespondingPicture(font))},
+      {"screens/shut_down/shut_down.ico", EncodeIco4(shut_down::DrawShutDownIcon())},
   };
 }
 

@@ -1,0 +1,31 @@
+# The program: a static core that the executable and the Windows-side tests share.
+add_library(quorm_core STATIC
+  frame/app.cpp
+  frame/controls.cpp
+  frame/resources.cpp
+  frame/screen.cpp
+  services/module1.cpp
+  services/runtime.cpp
+  services/text.cpp
+  screens/close_program/form1.cpp
+  screens/close_program/layout.cpp
+  screens/not_responding/form2.cpp
+  screens/not_responding/layout.cpp
+  screens/shut_down/form3.cpp
+  screens/shut_down/layout.cpp
+)
+target_include_directories(quorm_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_definitions(quorm_core PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
+target_link_libraries(quorm_core PUBLIC user32 gdi32 shell32)
+
+# The resources, compiled once and linked into every executable that shows the screens.
+add_library(quorm_resources OBJECT frame/quorm.rc)
+target_include_directories(quorm_resources PRIVATE ${PROJECT_SOURCE_DIR})
+
+add_executable(QUORM WIN32 frame/main.cpp $<TARGET_OBJECTS:quorm_resources>)
+target_link_libraries(QUORM PRIVATE quorm_core)
+
+if(MINGW)
+  # One self-contained file: the C++ and compiler runtimes go inside it.
+  target_link_options(QUORM PRIVATE -static -static-libgcc -static-libstdc++)
+endif()

@@ -1,0 +1,104 @@
+#include "frame/app.h"
+
+#include <new>
+#include <string>
+
+#include "frame/screen.h"
+#include "services/runtime.h"
+
+namespace frame {
+
+namespace {
+
+constexpr const wchar_t* kApplicationClass = L"Quorm3Application";
+
+// Keys go to the focused control's screen first, as a dialog's keys go to the dialog manager.
+bool TranslateForScreen(const MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSCHAR)
+    return false;
+  Screen* screen = Screen::FromWindow(message.hwnd);
+  if (screen == nullptr) return false;
+  bool used = false;
+  RunHandler([&] { used = screen->TranslateKey(message); });
+  return used;
+}
+
+void Deliver(MSG& message) {
+  if (TranslateForScreen(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+HWND FindApplicationWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        if (std::wstring_view(className) != kApplicationClass) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+HWND ApplicationWindow() {
+  if (HWND existing = FindApplicationWindow()) return existing;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = kApplicationClass;
+  RegisterClassExW(&wc);
+  // Never shown: it only owns the screens, which keeps them off the taskbar. It lives as long
+  // as the thread that made it.
+  HWND window = CreateWindowExW(0, kApplicationClass, kApplicationTitle, WS_POPUP, 0, 0, 0, 0,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) Raise(errors::kCannotCreateWindow);
+  return window;
+}
+
+void RunHandler(const std::function<void()>& handler) noexcept {
+  try {
+    handler();
+  } catch (const RuntimeError& error) {
+    ReportAndEnd(error);
+  } catch (const std::bad_alloc&) {
+    ReportAndEnd(errors::kOutOfMemory);
+  } catch (...) {
+    ReportAndEnd(errors::kInternal);
+  }
+}
+
+void ReportAndEnd(const RuntimeError& error) noexcept {
+  try {
+    services::MsgBox(
+        L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description,
+        services::kStopOnly, kApplicationTitle);
+  } catch (...) {
+    // Nothing more can be reported; the program ends all the same.
+  }
+  services::End();
+}
+
+bool DeliverPendingMessages() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    Deliver(message);
+  }
+  return true;
+}
+
+int Run(const ProjectRecord& project) {
+  RunHandler([&] { project.startupScreen().Show(); });
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(message);
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace frame

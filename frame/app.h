@@ -1,0 +1,30 @@
+// The application frame: start-up, event delivery and the run-time error report.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "frame/errors.h"
+#include "frame/project.h"
+
+namespace frame {
+
+// Shows the project's start-up screen and delivers events until the program ends.
+int Run(const ProjectRecord& project);
+
+// Runs an event handler. A run-time error it raises goes to the error report, after which the
+// program ends; no exception leaves this function.
+void RunHandler(const std::function<void()>& handler) noexcept;
+
+// The report: a stop-icon box titled with the application title, then the end of the program.
+[[noreturn]] void ReportAndEnd(const RuntimeError& error) noexcept;
+
+// Delivers every message already waiting for this thread, as the main loop would. Returns
+// false when the program was asked to end (no screen is loaded any more).
+bool DeliverPendingMessages();
+
+// The frame's hidden top-level window; screens without a taskbar button are owned by it.
+HWND ApplicationWindow();
+
+}  // namespace frame

@@ -1,0 +1,153 @@
+// The built-in control kinds. A control belongs to one screen; any use of it loads that screen
+// first, and its window and contents live only while the screen is loaded.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "frame/handles.h"
+#include "frame/layout.h"
+
+namespace frame {
+
+class Screen;
+
+class Control {
+ public:
+  Control(Screen& owner, const wchar_t* name);
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const ControlLayout& layout() const { return layout_; }
+  // The control's window, loading the screen if need be.
+  HWND hwnd();
+  // Whether Tab and the first-focus rule can land on this control.
+  virtual bool TakesFocus() const { return false; }
+  // Makes this the focused control of its screen.
+  void SetFocus();
+
+ protected:
+  friend class Screen;
+  // Creates the control's window on the screen's freshly created window.
+  virtual void Create(HWND parent, HFONT screenFont) = 0;
+  // The screen's window is gone, and this control's with it.
+  virtual void Forget() { window_ = nullptr; }
+  // A notification code of WM_COMMAND from this control's window.
+  virtual void OnNotify(WORD /*code*/) {}
+  // The colours of a static-drawn control; returns the brush or nullptr for the default.
+  virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
+  // The window this control currently has, without loading anything.
+  HWND window() const { return window_; }
+
+  HWND CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle,
+                   const wchar_t* text, HFONT font);
+
+  Screen& owner_;
+  const ControlLayout& layout_;
+  HWND window_ = nullptr;  // owned by the screen's window, destroyed with it
+  FontHandle ownFont_;     // when the layout gives the control a font of its own
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  std::function<void()> Click;
+  bool TakesFocus() const override { return true; }
+  // Presses the button as a click, Enter or its access key would.
+  void Press();
+  // Draws the button with or without the heavier default frame.
+  void ShowAsDefault(bool asDefault);
+
+ protected:
+  void Create(HWND parent, HFONT screenFont) override;
+  void OnNotify(WORD code) override;
+};
+
+class ListBox : public Control {
+ public:
+  ListBox(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  std::function<void()> DblClick;
+  bool TakesFocus() const override { return true; }
+
+  void AddItem(const std::wstring& item);
+  void RemoveItem(int index);
+  std::wstring List(int index);
+  int ListCount();
+  int ListIndex();  // -1 when no item is selected
+  void SetListIndex(int index);
+
+ protected:
+  void Create(HWND parent, HFONT screenFont) override;
+  void OnNotify(WORD code) override;
+};
+
+class Label : public Control {
+ public:
+  Label(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  std::wstring Caption();
+  void SetCaption(const std::wstring& caption);
+
+ protected:
+  void Create(HWND parent, HFONT screenFont) override;
+  void Forget() override;
+  HBRUSH OnColor(HDC dc) override;
+
+ private:
+  BrushHandle background_;
+};
+
+class OptionButton : public Control {
+ public:
+  OptionButton(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  std::function<void()> Click;
+  bool TakesFocus() const override { return true; }
+  bool Value();
+  // Selecting one option clears every other option of the screen.
+  void SetValue(bool selected);
+
+ protected:
+  void Create(HWND parent, HFONT screenFont) override;
+  void OnNotify(WORD code) override;
+};
+
+class PictureBox : public Control {
+ public:
+  PictureBox(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  // The image shown, 32 by 32, from the top-left corner.
+  HICON Picture();
+
+ protected:
+  void Create(HWND parent, HFONT screenFont) override;
+  void Forget() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  IconHandle icon_;
+};
+
+class Timer : public Control {
+ public:
+  Timer(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  std::function<void()> Tick;
+  bool Enabled();
+  // Disabling and enabling restarts the countdown from zero.
+  void SetEnabled(bool enabled);
+  int Interval() const { return layout_.interval; }
+
+ protected:
+  friend class Screen;
+  void Create(HWND parent, HFONT screenFont) override;
+  void Forget() override;
+  void Elapsed();
+
+ private:
+  void Start();
+  void Stop();
+  HWND host_ = nullptr;
+  bool enabled_ = false;
+};
+
+}  // namespace frame

@@ -1,0 +1,22 @@
+// The executable's entry: hands the project record to the frame, which never gives control back
+// to this function before the program ends.
+#include <windows.h>
+
+#include "frame/app.h"
+#include "screens/close_program/form1.h"
+
+namespace {
+
+constexpr frame::ProjectRecord kProject{
+    .name = L"Quorm3",
+    .title = frame::kApplicationTitle,
+    .exeName = L"QUORM",
+    .locale = 0x0409,
+    .startupScreen = []() -> frame::Screen& { return Form1.Instance(); },
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return frame::Run(kProject);
+}

@@ -1,0 +1,60 @@
+#include "frame/resources.h"
+
+#include "frame/errors.h"
+
+namespace frame {
+
+namespace {
+
+uint32_t Le16(std::span<const uint8_t> b, size_t at) {
+  if (at + 2 > b.size()) Raise(errors::kResourceNotFound);
+  return b[at] | b[at + 1] << 8;
+}
+uint32_t Le32(std::span<const uint8_t> b, size_t at) {
+  return Le16(b, at) | Le16(b, at + 2) << 16;
+}
+
+}  // namespace
+
+std::span<const uint8_t> ResourceFile(const wchar_t* name) {
+  const HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (found == nullptr) Raise(errors::kResourceNotFound);
+  HGLOBAL loaded = LoadResource(module, found);
+  const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (data == nullptr) Raise(errors::kResourceNotFound);
+  return {static_cast<const uint8_t*>(data), SizeofResource(module, found)};
+}
+
+BitmapHandle LoadPicture(const wchar_t* name) {
+  const std::span<const uint8_t> file = ResourceFile(name);
+  constexpr size_t kFileHeader = 14;
+  if (file.size() < kFileHeader + sizeof(BITMAPINFOHEADER) || file[0] != 'B' || file[1] != 'M')
+    Raise(errors::kResourceNotFound);
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + kFileHeader);
+  const uint8_t* bits = file.data() + Le32(file, 10);
+  ScreenDc screen(GetDC(nullptr));
+  BitmapHandle bitmap(
+      CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS));
+  if (!bitmap) Raise(errors::kOutOfMemory);
+  return bitmap;
+}
+
+IconHandle LoadIconImage(const wchar_t* name, int size) {
+  const std::span<const uint8_t> file = ResourceFile(name);
+  const uint32_t count = Le16(file, 4);
+  for (uint32_t i = 0; i < count; ++i) {
+    const size_t entry = 6 + 16 * i;
+    if (Le16(file, entry) % 256 != static_cast<uint32_t>(size % 256)) continue;  // width byte
+    const uint32_t bytes = Le32(file, entry + 8);
+    const uint32_t offset = Le32(file, entry + 12);
+    if (offset + static_cast<size_t>(bytes) > file.size()) break;
+    IconHandle icon(CreateIconFromResourceEx(const_cast<PBYTE>(file.data() + offset), bytes, TRUE,
+                                             0x00030000, size, size, LR_DEFAULTCOLOR));
+    if (!icon) Raise(errors::kOutOfMemory);
+    return icon;
+  }
+  Raise(errors::kResourceNotFound);
+}
+
+}  // namespace frame

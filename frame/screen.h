@@ -1,0 +1,113 @@
+// Screens: top-level windows described by a layout, each held by one global screen instance.
+// A screen is not loaded, loaded and hidden, or loaded and visible.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "frame/controls.h"
+#include "frame/handles.h"
+#include "frame/layout.h"
+
+namespace frame {
+
+class Screen {
+ public:
+  explicit Screen(const ScreenLayout& layout);
+  virtual ~Screen();
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  const ScreenLayout& layout() const { return layout_; }
+  bool Loaded() const { return window_ != nullptr; }
+  bool Visible() const;
+
+  // Loads if need be, makes the screen visible and active, and returns at once.
+  void Show();
+  // Loads if need be, then makes the screen invisible; everything it holds stays.
+  void Hide();
+  // Destroys the window, its controls and their contents; the instance stays.
+  void Unload();
+  // Places the outer window at (left, top) twips, keeping its size.
+  void Move(double left, double top);
+  // Outer size in twips, frame and title bar included.
+  double Width();
+  double Height();
+  HWND hwnd();
+
+  // The control that has the keyboard focus, or nullptr.
+  Control* ActiveControl();
+  // Keyboard handling like a system dialog; true when the message was used up.
+  bool TranslateKey(const MSG& message);
+  // The screen that owns a window, or nullptr.
+  static Screen* FromWindow(HWND window);
+  // Whether any screen of this thread is still loaded.
+  static bool AnyLoaded();
+
+ protected:
+  virtual void Form_Load() {}
+
+ private:
+  friend class Control;
+  void Load();
+  void Register(Control& control) { controls_.push_back(&control); }
+  const ControlLayout& FindLayout(const wchar_t* name) const;
+  void CreateWindowForLayout();
+  POINT InitialPosition(const RECT& outer) const;
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnActivate(WPARAM wParam);
+  void OnCommand(HWND from, WORD code);
+  void OnTimer(UINT_PTR id);
+  LRESULT OnColor(HDC dc, HWND from);
+  void PaintBackground(HDC dc);
+  void OnClose();
+  void OnDestroyed();
+
+  std::vector<Control*> TabOrder();
+  void FocusFirstControl();
+  void MoveFocus(bool backwards);
+  void MoveWithinOptionGroup(OptionButton& from, bool backwards);
+  bool PressAccessKey(wchar_t key);
+  void UpdateDefaultButton();
+
+  const ScreenLayout& layout_;
+  std::vector<Control*> controls_;
+  HWND window_ = nullptr;  // owned through windowOwner_
+  WindowHandle windowOwner_;
+  FontHandle font_;
+  BitmapHandle picture_;
+  IconHandle largeIcon_;
+  IconHandle smallIcon_;
+  HWND lastFocus_ = nullptr;
+};
+
+// The size of the whole display, in twips.
+double DisplayWidth();
+double DisplayHeight();
+
+// The global reference that holds a screen's one instance, created on first use.
+template <class T>
+class GlobalScreen {
+ public:
+  constexpr GlobalScreen() = default;
+  T* operator->() { return &Instance(); }
+  T& Instance() {
+    if (!instance_) instance_ = std::make_unique<T>();
+    return *instance_;
+  }
+  bool Exists() const { return instance_ != nullptr; }
+  // Drops the instance, unloading it first; the next use creates a new one.
+  void Reset() {
+    if (instance_) instance_->Unload();
+    instance_.reset();
+  }
+
+ private:
+  std::unique_ptr<T> instance_;
+};
+
+}  // namespace frame

@@ -1,0 +1,88 @@
+#include "services/runtime.h"
+
+#include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
+
+#include <memory>
+
+#include "frame/errors.h"
+#include "frame/project.h"
+
+namespace services {
+
+namespace {
+
+struct HandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using ProcessHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+[[noreturn]] void RaiseForPath(DWORD code) {
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      frame::Raise(frame::errors::kFileNotFound);
+    case ERROR_INVALID_DRIVE:
+    case ERROR_NOT_READY:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+      frame::Raise(68, L"Device unavailable");
+    case ERROR_ACCESS_DENIED:
+      frame::Raise(75, L"Path/File access error");
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+      frame::Raise(52, L"Bad file name or number");
+    default:
+      frame::Raise(frame::errors::kInvalidCall);
+  }
+}
+
+}  // namespace
+
+void MsgBox(const std::wstring& prompt, int style, std::optional<std::wstring> title) {
+  // Task-modal without an owner: every screen of the program waits for the box.
+  const std::wstring caption = title.value_or(frame::kApplicationTitle);
+  MessageBoxW(nullptr, prompt.c_str(), caption.c_str(),
+              static_cast<UINT>(style) | MB_TASKMODAL | MB_SETFOREGROUND);
+}
+
+double Shell(const std::wstring& path, int windowStyle) {
+  // The file is handed over by its exact path, never as a command line to be split at spaces.
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.lpVerb = L"open";
+  info.lpFile = path.c_str();
+  info.nShow = windowStyle;
+  if (!ShellExecuteExW(&info)) RaiseForPath(GetLastError());
+  ProcessHandle process(info.hProcess);
+  return process ? static_cast<double>(GetProcessId(process.get())) : 0.0;
+}
+
+uint32_t GetAttr(const std::wstring& path) {
+  if (path.empty()) frame::Raise(frame::errors::kFileNotFound);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) RaiseForPath(GetLastError());
+  return attributes;
+}
+
+std::wstring WindowsDirectory() {
+  std::wstring directory(MAX_PATH, L'\0');
+  UINT length = GetWindowsDirectoryW(directory.data(), static_cast<UINT>(directory.size()));
+  if (length > directory.size()) {
+    directory.resize(length);
+    length = GetWindowsDirectoryW(directory.data(), static_cast<UINT>(directory.size()));
+  }
+  if (length == 0) frame::Raise(frame::errors::kFileNotFound);
+  directory.resize(length);
+  if (!directory.empty() && directory.back() == L'\\') directory.pop_back();
+  return directory;
+}
+
+void End() {
+  ExitProcess(0);
+}
+
+}  // namespace services
