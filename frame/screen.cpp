@@ -440,10 +440,10 @@ bool Screen::PressAccessKey(wchar_t key) {
       option->SetValue(true);
       if (option->Click) option->Click();
     } else {
-      // A label's access key moves on to the next control that takes the focus.
-      for (size_t j = i + 1; j < order.size(); ++j)
-        if (order[j]->TakesFocus() && order[j]->window() != nullptr) {
-          order[j]->SetFocus();
+      // A label's access key moves on to the next control that Tab would reach.
+      for (Control* next : TabOrder())
+        if (next->layout().tabIndex > c->layout().tabIndex) {
+          next->SetFocus();
           break;
         }
     }

@@ -1,0 +1,514 @@
+// The frame's rules for screens, controls, timers and the keyboard, on a screen of the tests'
+// own, driven by real messages through the frame's own delivery.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "frame/app.h"
+#include "frame/errors.h"
+#include "frame/screen.h"
+#include "support.h"
+
+namespace {
+
+using frame::ControlKind;
+using testing_support::TextOf;
+using testing_support::WaitUntil;
+
+constexpr frame::ControlLayout kControls[] = {
+    {.kind = ControlKind::kTimer, .name = L"Ticker", .id = 1, .interval = 50},
+    {.kind = ControlKind::kListBox,
+     .name = L"Items",
+     .id = 2,
+     .left = 120,
+     .top = 120,
+     .width = 2400,
+     .height = 1035,
+     .tabIndex = 2},
+    {.kind = ControlKind::kCommandButton,
+     .name = L"First",
+     .id = 3,
+     .left = 120,
+     .top = 1320,
+     .width = 1200,
+     .height = 345,
+     .caption = L"&First",
+     .tabIndex = 1},
+    {.kind = ControlKind::kCommandButton,
+     .name = L"Second",
+     .id = 4,
+     .left = 1440,
+     .top = 1320,
+     .width = 1200,
+     .height = 345,
+     .caption = L"&Second",
+     .tabIndex = 0},
+    {.kind = ControlKind::kLabel,
+     .name = L"Note",
+     .id = 5,
+     .left = 120,
+     .top = 1800,
+     .width = 2400,
+     .height = 255,
+     .caption = L"&Note",
+     .tabIndex = 3},
+    {.kind = ControlKind::kOptionButton,
+     .name = L"Alpha",
+     .id = 6,
+     .left = 120,
+     .top = 2160,
+     .width = 2400,
+     .height = 255,
+     .caption = L"&Alpha",
+     .tabIndex = 4,
+     .value = true},
+    {.kind = ControlKind::kOptionButton,
+     .name = L"Beta",
+     .id = 7,
+     .left = 120,
+     .top = 2520,
+     .width = 2400,
+     .height = 255,
+     .caption = L"&Beta",
+     .tabIndex = 5},
+    {.kind = ControlKind::kOptionButton,
+     .name = L"Gamma",
+     .id = 8,
+     .left = 120,
+     .top = 2880,
+     .width = 2400,
+     .height = 255,
+     .caption = L"&Gamma",
+     .tabIndex = 6},
+    {.kind = ControlKind::kCommandButton,
+     .name = L"Third",
+     .id = 9,
+     .left = 2760,
+     .top = 1320,
+     .width = 1200,
+     .height = 345,
+     .caption = L"&Third",
+     .tabIndex = 7,
+     .isDefault = true},
+    {.kind = ControlKind::kTimer, .name = L"Slow", .id = 10, .interval = 1500, .enabled = false},
+};
+
+constexpr frame::ScreenLayout kLayout{
+    .name = L"TestForm",
+    .caption = L"Test screen",
+    .border = frame::Border::kFixedDialog,
+    .controlBox = true,
+    .showInTaskbar = false,
+    .clientWidth = 4200,
+    .clientHeight = 3450,
+    .startPosition = frame::StartPosition::kManual,
+    .clientLeft = 1500,
+    .clientTop = 1500,
+    .controls = kControls,
+};
+
+class TestScreen : public frame::Screen {
+ public:
+  TestScreen() : Screen(kLayout) {
+    First.Click = [this] { ++firstClicks; };
+    Second.Click = [this] { ++secondClicks; };
+    Third.Click = [this] { ++thirdClicks; };
+    Items.DblClick = [this] { ++doubleClicks; };
+    Ticker.Tick = [this] { ++ticks; };
+    Slow.Tick = [this] { ++slowTicks; };
+  }
+  frame::Timer Ticker{*this, L"Ticker"};
+  frame::ListBox Items{*this, L"Items"};
+  frame::CommandButton First{*this, L"First"};
+  frame::CommandButton Second{*this, L"Second"};
+  frame::Label Note{*this, L"Note"};
+  frame::OptionButton Alpha{*this, L"Alpha"};
+  frame::OptionButton Beta{*this, L"Beta"};
+  frame::OptionButton Gamma{*this, L"Gamma"};
+  frame::CommandButton Third{*this, L"Third"};
+  frame::Timer Slow{*this, L"Slow"};
+
+  int loads = 0, firstClicks = 0, secondClicks = 0, thirdClicks = 0, doubleClicks = 0;
+  int ticks = 0, slowTicks = 0;
+
+ protected:
+  void Form_Load() override {
+    ++loads;
+    Items.AddItem(L"one");
+    Items.AddItem(L"two");
+  }
+};
+
+// A borderless screen without a close box, like the look-alike screens.
+constexpr frame::ScreenLayout kPlainLayout{
+    .name = L"PlainForm",
+    .caption = L"",
+    .border = frame::Border::kFixedSingle,
+    .controlBox = false,
+    .showInTaskbar = false,
+    .clientWidth = 1500,
+    .clientHeight = 750,
+    .startPosition = frame::StartPosition::kCenterScreen,
+    .icon = L"APPLICATION_ICON",
+    .controls = {},
+};
+
+class PlainScreen : public frame::Screen {
+ public:
+  PlainScreen() : Screen(kPlainLayout) {}
+};
+
+frame::GlobalScreen<TestScreen> Sample;
+frame::GlobalScreen<PlainScreen> Plain;
+
+class Frame : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    Sample.Reset();
+    Plain.Reset();
+    frame::DeliverPendingMessages();
+  }
+};
+
+TEST_F(Frame, AReferenceCreatesTheInstanceWithoutLoadingIt) {
+  EXPECT_FALSE(Sample.Exists());
+  TestScreen& screen = Sample.Instance();
+  EXPECT_TRUE(Sample.Exists());
+  EXPECT_FALSE(screen.Loaded());
+  EXPECT_EQ(screen.loads, 0);
+  EXPECT_EQ(&Sample.Instance(), &screen);
+}
+
+TEST_F(Frame, ShowLoadsOnceAndMakesTheScreenVisibleAndActive) {
+  Sample->Show();
+  EXPECT_TRUE(Sample->Loaded());
+  EXPECT_TRUE(Sample->Visible());
+  EXPECT_EQ(Sample->loads, 1);
+  EXPECT_TRUE(WaitUntil([] { return GetActiveWindow() == Sample->hwnd(); }));
+  Sample->Show();  // already visible: stays loaded, no second load
+  EXPECT_EQ(Sample->loads, 1);
+}
+
+TEST_F(Frame, HiddenScreenKeepsEverythingAndShowsWithoutLoadingAgain) {
+  Sample->Show();
+  Sample->Items.AddItem(L"three");
+  Sample->Items.SetListIndex(2);
+  Sample->Note.SetCaption(L"changed");
+  Sample->Gamma.SetValue(true);
+  Sample->Hide();
+  EXPECT_TRUE(Sample->Loaded());
+  EXPECT_FALSE(Sample->Visible());
+  Sample->Show();
+  EXPECT_EQ(Sample->loads, 1);
+  EXPECT_EQ(Sample->Items.ListCount(), 3);
+  EXPECT_EQ(Sample->Items.ListIndex(), 2);
+  EXPECT_EQ(Sample->Note.Caption(), L"changed");
+  EXPECT_TRUE(Sample->Gamma.Value());
+  EXPECT_FALSE(Sample->Alpha.Value());
+}
+
+TEST_F(Frame, UnloadedScreenStartsAgainFromItsLayout) {
+  Sample->Show();
+  Sample->Items.AddItem(L"three");
+  Sample->Note.SetCaption(L"changed");
+  Sample->Beta.SetValue(true);
+  Plain->Hide();  // keeps the program alive through the unload
+  Sample->Unload();
+  EXPECT_FALSE(Sample->Loaded());
+  EXPECT_TRUE(frame::DeliverPendingMessages());
+  Sample->Show();
+  EXPECT_EQ(Sample->loads, 2);
+  EXPECT_EQ(Sample->Items.ListCount(), 2);
+  EXPECT_EQ(Sample->Note.Caption(), L"&Note");
+  EXPECT_TRUE(Sample->Alpha.Value());
+  EXPECT_FALSE(Sample->Beta.Value());
+}
+
+TEST_F(Frame, UsingAControlOrHidingLoadsTheScreenHidden) {
+  EXPECT_EQ(Sample->Items.ListCount(), 2);
+  EXPECT_TRUE(Sample->Loaded());
+  EXPECT_FALSE(Sample->Visible());
+  EXPECT_EQ(Sample->loads, 1);
+  Plain->Hide();
+  EXPECT_TRUE(Plain->Loaded());
+  EXPECT_FALSE(Plain->Visible());
+}
+
+TEST_F(Frame, UnloadingTheLastLoadedScreenEndsTheProgram) {
+  Sample->Show();
+  Plain->Show();
+  Plain->Unload();
+  EXPECT_TRUE(frame::DeliverPendingMessages());
+  Sample->Unload();
+  EXPECT_FALSE(frame::DeliverPendingMessages());
+}
+
+TEST_F(Frame, TheCloseBoxUnloadsOnlyAScreenThatHasOne) {
+  Sample->Show();
+  Plain->Show();
+  SendMessageW(Plain->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(Plain->Loaded());
+  EXPECT_TRUE(Plain->Visible());
+  SendMessageW(Sample->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(Sample->Loaded());
+  EXPECT_EQ(Sample->firstClicks + Sample->secondClicks + Sample->thirdClicks, 0);
+  EXPECT_TRUE(Plain->Loaded());
+}
+
+TEST_F(Frame, WindowsFollowTheirLayoutsBorderSizeAndOwner) {
+  Plain->Show();
+  HWND plain = Plain->hwnd();
+  const LONG_PTR style = GetWindowLongPtrW(plain, GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_BORDER);  // a one-pixel border and no title bar
+  EXPECT_EQ(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  RECT client{}, outer{};
+  GetClientRect(plain, &client);
+  GetWindowRect(plain, &outer);
+  EXPECT_EQ(client.right, 100);
+  EXPECT_EQ(client.bottom, 50);
+  EXPECT_EQ(outer.right - outer.left, 102);
+  // Centred on the display.
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - 102) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 52) / 2);
+  // Owned by the frame's hidden window, which keeps it off the taskbar.
+  EXPECT_EQ(GetWindow(plain, GW_OWNER), frame::ApplicationWindow());
+  EXPECT_FALSE(IsWindowVisible(frame::ApplicationWindow()));
+  EXPECT_EQ(GetWindowLongPtrW(plain, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+  EXPECT_NE(SendMessageW(plain, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(SendMessageW(plain, WM_GETICON, ICON_SMALL, 0), 0);
+
+  HWND dialog = Sample->hwnd();
+  const LONG_PTR dialogStyle = GetWindowLongPtrW(dialog, GWL_STYLE);
+  EXPECT_EQ(dialogStyle & WS_CAPTION, WS_CAPTION);
+  EXPECT_NE(dialogStyle & WS_SYSMENU, 0);
+  EXPECT_EQ(dialogStyle & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+  EXPECT_EQ(TextOf(dialog), L"Test screen");
+  // The designed position is that of the client area.
+  const RECT onScreen = testing_support::ClientRectOnScreen(dialog);
+  EXPECT_EQ(onScreen.left, 100);
+  EXPECT_EQ(onScreen.top, 100);
+  EXPECT_EQ(onScreen.right - onScreen.left, 280);
+}
+
+TEST_F(Frame, MoveAndSizesAreInTwipsOfTheOuterWindow) {
+  Plain->Show();
+  EXPECT_EQ(Plain->Width(), 102 * 15);
+  EXPECT_EQ(Plain->Height(), 52 * 15);
+  Plain->Move(300, 450);
+  RECT outer{};
+  GetWindowRect(Plain->hwnd(), &outer);
+  EXPECT_EQ(outer.left, 20);
+  EXPECT_EQ(outer.top, 30);
+  EXPECT_EQ(outer.right - outer.left, 102);
+  EXPECT_EQ(frame::DisplayWidth(), GetSystemMetrics(SM_CXSCREEN) * 15);
+  EXPECT_EQ(frame::DisplayHeight(), GetSystemMetrics(SM_CYSCREEN) * 15);
+}
+
+TEST_F(Frame, ControlsAreCreatedWithTheirLayoutsInPixels) {
+  HWND first = Sample->First.hwnd();
+  EXPECT_EQ(GetDlgCtrlID(first), 3);
+  EXPECT_EQ(TextOf(first), L"&First");
+  RECT r{};
+  GetWindowRect(first, &r);
+  MapWindowPoints(nullptr, Sample->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 8);
+  EXPECT_EQ(r.top, 88);
+  EXPECT_EQ(r.right - r.left, 80);
+  EXPECT_EQ(r.bottom - r.top, 23);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(first, WM_GETFONT, 0, 0));
+  LOGFONTW logFont{};
+  GetObjectW(font, sizeof(logFont), &logFont);
+  EXPECT_STREQ(logFont.lfFaceName, L"MS Sans Serif");
+  EXPECT_EQ(logFont.lfHeight, -11);
+}
+
+TEST_F(Frame, ListKeepsItemsInOrderAndRaisesOnABadIndex) {
+  Sample->Items.AddItem(L"a");
+  EXPECT_EQ(Sample->Items.List(2), L"a");
+  EXPECT_EQ(Sample->Items.ListIndex(), -1);
+  Sample->Items.SetListIndex(1);
+  Sample->Items.RemoveItem(1);
+  EXPECT_EQ(Sample->Items.ListIndex(), -1);
+  EXPECT_EQ(Sample->Items.List(0), L"one");
+  EXPECT_EQ(Sample->Items.List(1), L"a");
+  try {
+    Sample->Items.List(5);
+    ADD_FAILURE() << "no error";
+  } catch (const frame::RuntimeError& e) {
+    EXPECT_EQ(e.number, 381);
+  }
+  try {
+    Sample->Items.RemoveItem(-1);
+    ADD_FAILURE() << "no error";
+  } catch (const frame::RuntimeError& e) {
+    EXPECT_EQ(e.number, 5);
+  }
+}
+
+TEST_F(Frame, OptionButtonsFormOneGroup) {
+  EXPECT_TRUE(Sample->Alpha.Value());
+  testing_support::ClickWith(Sample->Gamma.hwnd());
+  EXPECT_TRUE(WaitUntil([] { return Sample->Gamma.Value(); }));
+  EXPECT_FALSE(Sample->Alpha.Value());
+  EXPECT_FALSE(Sample->Beta.Value());
+  Sample->Beta.SetValue(true);
+  EXPECT_FALSE(Sample->Gamma.Value());
+}
+
+TEST_F(Frame, ClicksAndDoubleClicksReachTheirHandlers) {
+  Sample->Show();
+  testing_support::ClickWith(Sample->First.hwnd());
+  EXPECT_TRUE(WaitUntil([] { return Sample->firstClicks == 1; }));
+  SendMessageW(Sample->hwnd(), WM_COMMAND, MAKEWPARAM(2, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(Sample->Items.hwnd()));
+  EXPECT_EQ(Sample->doubleClicks, 1);
+}
+
+TEST_F(Frame, TimersTickWhileHiddenAndStopWhenUnloaded) {
+  Plain->Hide();
+  Sample->Hide();
+  EXPECT_TRUE(WaitUntil([] { return Sample->ticks >= 2; }));
+  EXPECT_FALSE(Sample->Visible());
+  Sample->Unload();
+  EXPECT_FALSE(Sample->Loaded());
+  const int before = Sample->ticks;
+  testing_support::DeliverFor(300);
+  EXPECT_EQ(Sample->ticks, before);
+}
+
+TEST_F(Frame, ADisabledTimerDoesNotTickAndReenablingRestartsTheCountdown) {
+  Sample->Show();
+  EXPECT_FALSE(Sample->Slow.Enabled());
+  Sample->Slow.SetEnabled(true);
+  testing_support::DeliverFor(1000);
+  // Restarted two thirds of the way through: the countdown begins again from zero.
+  Sample->Slow.SetEnabled(false);
+  Sample->Slow.SetEnabled(true);
+  testing_support::DeliverFor(1000);
+  EXPECT_EQ(Sample->slowTicks, 0);
+  EXPECT_TRUE(WaitUntil([] { return Sample->slowTicks == 1; }, 10000));
+  Sample->Slow.SetEnabled(false);
+  testing_support::DeliverFor(1700);
+  EXPECT_EQ(Sample->slowTicks, 1);
+}
+
+class Keyboard : public Frame {
+ protected:
+  void SetUp() override {
+    Sample->Show();
+    ASSERT_TRUE(WaitUntil([] { return GetFocus() == Sample->Second.hwnd(); }));
+  }
+  void TearDown() override {
+    testing_support::HoldShift(false);
+    Frame::TearDown();
+  }
+  static void Press(WORD key) {
+    testing_support::PressKey(key);
+    frame::DeliverPendingMessages();
+  }
+};
+
+TEST_F(Keyboard, TheFocusStartsOnTheLowestTabIndex) {
+  EXPECT_EQ(Sample->ActiveControl(), &Sample->Second);
+}
+
+TEST_F(Keyboard, TabFollowsTheTabOrderSkippingLabelsAndUnselectedOptions) {
+  const std::vector<HWND> expected = {Sample->First.hwnd(), Sample->Items.hwnd(),
+                                      Sample->Alpha.hwnd(), Sample->Third.hwnd(),
+                                      Sample->Second.hwnd()};
+  for (HWND next : expected) {
+    Press(VK_TAB);
+    EXPECT_EQ(GetFocus(), next);
+  }
+  testing_support::HoldShift(true);
+  Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), Sample->Third.hwnd());
+}
+
+TEST_F(Keyboard, EnterPressesTheFocusedButtonOrElseTheDefaultOne) {
+  Press(VK_RETURN);
+  EXPECT_EQ(Sample->secondClicks, 1);
+  EXPECT_EQ(Sample->thirdClicks, 0);
+  Sample->Items.SetFocus();
+  Press(VK_RETURN);
+  EXPECT_EQ(Sample->thirdClicks, 1);
+  Sample->Beta.SetFocus();
+  Press(VK_RETURN);
+  EXPECT_EQ(Sample->thirdClicks, 2);
+  EXPECT_EQ(Sample->secondClicks, 1);
+}
+
+TEST_F(Keyboard, EscapePressesNothing) {
+  Press(VK_ESCAPE);
+  Sample->Items.SetFocus();
+  Press(VK_ESCAPE);
+  EXPECT_EQ(Sample->firstClicks + Sample->secondClicks + Sample->thirdClicks, 0);
+  EXPECT_TRUE(Sample->Visible());
+}
+
+TEST_F(Keyboard, SpaceClicksTheFocusedButton) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+  PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+  EXPECT_TRUE(WaitUntil([] { return Sample->secondClicks == 1; }));
+}
+
+TEST_F(Keyboard, AccessKeysSelectOptionsPressButtonsAndMovePastLabels) {
+  testing_support::PressAccessKey(L'b');
+  frame::DeliverPendingMessages();
+  EXPECT_TRUE(Sample->Beta.Value());
+  EXPECT_FALSE(Sample->Alpha.Value());
+  EXPECT_EQ(GetFocus(), Sample->Beta.hwnd());
+  testing_support::PressAccessKey(L'T');
+  frame::DeliverPendingMessages();
+  EXPECT_EQ(Sample->thirdClicks, 1);
+  EXPECT_EQ(GetFocus(), Sample->Third.hwnd());
+  testing_support::PressAccessKey(L'n');  // the label's key goes on to the next control
+  frame::DeliverPendingMessages();
+  EXPECT_EQ(GetFocus(), Sample->Beta.hwnd());
+  // On a button, the letter alone acts as its access key.
+  Sample->Second.SetFocus();
+  testing_support::TypeCharacter(L'f');
+  frame::DeliverPendingMessages();
+  EXPECT_EQ(Sample->firstClicks, 1);
+}
+
+TEST_F(Keyboard, ArrowKeysMoveTheSelectionWithinTheOptionGroup) {
+  Sample->Alpha.SetFocus();
+  Press(VK_DOWN);
+  EXPECT_TRUE(Sample->Beta.Value());
+  EXPECT_EQ(GetFocus(), Sample->Beta.hwnd());
+  Press(VK_DOWN);
+  Press(VK_DOWN);
+  EXPECT_TRUE(Sample->Alpha.Value());
+  Press(VK_UP);
+  EXPECT_TRUE(Sample->Gamma.Value());
+  EXPECT_FALSE(Sample->Alpha.Value());
+}
+
+bool DrawnAsDefault(HWND button) {
+  return (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
+TEST_F(Keyboard, TheFocusedButtonOrElseTheDefaultOneHasTheHeavyFrame) {
+  EXPECT_TRUE(DrawnAsDefault(Sample->Second.hwnd()));
+  EXPECT_FALSE(DrawnAsDefault(Sample->Third.hwnd()));
+  Sample->Items.SetFocus();
+  frame::DeliverPendingMessages();
+  EXPECT_TRUE(DrawnAsDefault(Sample->Third.hwnd()));
+  EXPECT_FALSE(DrawnAsDefault(Sample->Second.hwnd()));
+  Sample->First.SetFocus();
+  frame::DeliverPendingMessages();
+  EXPECT_TRUE(DrawnAsDefault(Sample->First.hwnd()));
+  EXPECT_FALSE(DrawnAsDefault(Sample->Third.hwnd()));
+}
+
+TEST_F(Keyboard, AScreenShownAgainGivesTheFocusBackWhereItWas) {
+  Sample->Items.SetFocus();
+  Plain->Show();
+  Sample->Hide();
+  Sample->Show();
+  EXPECT_TRUE(WaitUntil([] { return GetFocus() == Sample->Items.hwnd(); }));
+}
+
+}  // namespace

@@ -1,0 +1,4 @@
+// Placeholder replaced below.
+int main() {
+  return 0;
+}

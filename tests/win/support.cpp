@@ -1,0 +1,211 @@
+#include "support.h"
+
+#include <cstring>
+
+#include "frame/app.h"
+#include "services/module1.h"
+
+namespace testing_support {
+
+namespace {
+
+std::vector<SeenBox> g_seenBoxes;
+MessageBoxWatcher* g_watcher = nullptr;
+bool g_closeBoxes = true;
+
+int WINAPI RecordShowCursor(BOOL show) {
+  Recorders::Calls().push_back({"ShowCursor", {show}, {}});
+  return show ? ++Recorders::DisplayCounter() : --Recorders::DisplayCounter();
+}
+
+BOOL WINAPI RecordGetUserNameA(LPSTR buffer, LPDWORD size) {
+  Recorders::Calls().push_back(
+      {"GetUserNameA", {static_cast<long long>(*size)}, {std::string(buffer, *size)}});
+  const std::string& name = Recorders::UserName();
+  if (name.size() + 1 > *size) return FALSE;
+  std::memcpy(buffer, name.c_str(), name.size() + 1);
+  *size = static_cast<DWORD>(name.size() + 1);
+  return TRUE;
+}
+
+BOOL WINAPI RecordExitWindowsEx(UINT flags, DWORD reserved) {
+  Recorders::Calls().push_back({"ExitWindowsEx", {flags, reserved}, {}});
+  return TRUE;
+}
+
+BOOL WINAPI RecordWinHelpA(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
+  Recorders::Calls().push_back(
+      {"WinHelpA",
+       {static_cast<long long>(reinterpret_cast<intptr_t>(window)), command},
+       {file, reinterpret_cast<const char*>(data)}});
+  return TRUE;
+}
+
+template <class F>
+services::ExternalAddress AddressOf(F function) {
+  return reinterpret_cast<services::ExternalAddress>(reinterpret_cast<void*>(function));
+}
+
+services::ExternalAddress Resolve(const char* library, const char* function) {
+  Recorders::Lookups().push_back(std::string(library) + "!" + function);
+  const std::string name = function;
+  if (name == "ShowCursor") return AddressOf(RecordShowCursor);
+  if (name == "GetUserNameA") return AddressOf(RecordGetUserNameA);
+  if (name == "ExitWindowsEx") return AddressOf(RecordExitWindowsEx);
+  if (name == "WinHelpA") return AddressOf(RecordWinHelpA);
+  return nullptr;
+}
+
+void CALLBACK WatchBoxes(HWND, UINT, UINT_PTR, DWORD) {
+  for (HWND box : OpenMessageBoxes()) {
+    if (GetPropW(box, L"quorm3.seen") != nullptr) continue;
+    SetPropW(box, L"quorm3.seen", reinterpret_cast<HANDLE>(1));
+    SeenBox seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), 0, 0};
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t className[16] = {};
+      GetClassNameW(child, className, 16);
+      const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+      if (lstrcmpiW(className, L"Button") == 0) ++seen.buttons;
+      if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+        seen.icon = static_cast<UINT_PTR>(SendMessageW(child, STM_GETICON, 0, 0));
+    }
+    g_seenBoxes.push_back(seen);
+    if (g_watcher != nullptr && g_watcher->whileOpen) g_watcher->whileOpen(box);
+    if (g_closeBoxes) PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  for (;;) {
+    frame::DeliverPendingMessages();
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void DeliverFor(int milliseconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  WaitUntil([&] { return std::chrono::steady_clock::now() > end; }, milliseconds + 1000);
+}
+
+Recorders::Recorders() {
+  Calls().clear();
+  Lookups().clear();
+  UserName() = "root";
+  DisplayCounter() = 0;
+  services::SetFunctionResolver(Resolve);
+}
+
+// The recorders stay in place afterwards too: no test may reach the system's functions.
+Recorders::~Recorders() = default;
+
+void InstallRecorders() {
+  services::SetFunctionResolver(Resolve);
+}
+
+std::vector<ExternalCall>& Recorders::Calls() {
+  static std::vector<ExternalCall> calls;
+  return calls;
+}
+std::vector<std::string>& Recorders::Lookups() {
+  static std::vector<std::string> lookups;
+  return lookups;
+}
+std::string& Recorders::UserName() {
+  static std::string name;
+  return name;
+}
+int& Recorders::DisplayCounter() {
+  static int counter = 0;
+  return counter;
+}
+
+std::vector<ExternalCall> Recorders::CallsOf(const std::string& function) const {
+  std::vector<ExternalCall> found;
+  for (const ExternalCall& call : Calls())
+    if (call.function == function) found.push_back(call);
+  return found;
+}
+
+MessageBoxWatcher::MessageBoxWatcher(bool close) {
+  g_seenBoxes.clear();
+  g_watcher = this;
+  g_closeBoxes = close;
+  timer_ = SetTimer(nullptr, 0, 30, WatchBoxes);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+  KillTimer(nullptr, timer_);
+  g_watcher = nullptr;
+}
+
+const std::vector<SeenBox>& MessageBoxWatcher::seen() const {
+  return g_seenBoxes;
+}
+
+std::vector<HWND> OpenMessageBoxes() {
+  std::vector<HWND> boxes;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window))
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&boxes));
+  return boxes;
+}
+
+void ClickWith(HWND control) {
+  RECT r{};
+  GetClientRect(control, &r);
+  const LPARAM at = MAKELPARAM((r.right - r.left) / 2, (r.bottom - r.top) / 2);
+  SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(control, WM_LBUTTONUP, 0, at);
+}
+
+void PressKey(WORD virtualKey, bool alt) {
+  HWND focus = GetFocus();
+  const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
+  const LPARAM altBit = alt ? (1 << 29) : 0;
+  PostMessageW(focus, down, virtualKey, 1 | altBit);
+  PostMessageW(focus, up, virtualKey, static_cast<LPARAM>(0xC0000001u) | altBit);
+}
+
+void TypeCharacter(wchar_t character) {
+  PostMessageW(GetFocus(), WM_CHAR, character, 1);
+}
+
+void PressAccessKey(wchar_t letter) {
+  PostMessageW(GetFocus(), WM_SYSCHAR, letter, 1 << 29);
+}
+
+void HoldShift(bool held) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = held ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+RECT ClientRectOnScreen(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the host-side tests, the Windows-side tests under Wine
+# and the end-to-end runs of the program, all on a virtual display in a throwaway Wine prefix.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/tools/setup.sh"
+"$root/tools/build.sh"
+
+. "$root/tools/wine-session.sh"
+wine_session_start
+# A first window in the prefix starts its desktop process outside any test's output pipe.
+wine "$root/build/win/tests/win/probe.exe" --warm-up >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1 || true
+
+status=0
+ctest --test-dir "$root/build/native" --output-on-failure -j 2 || status=1
+ctest --test-dir "$root/build/win" --output-on-failure --timeout 300 || status=1
+exit $status

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sourced by run.sh and test.sh: a throwaway Wine prefix with MS Sans Serif installed, and a
+# virtual X display of its own unless told to use the current one. Both go when the shell exits.
+
+wine_session_start() {
+  local use_current_display=${1:-no}
+  QUORM_SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/quorm3.XXXXXX")
+  export WINEPREFIX="$QUORM_SESSION_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  trap wine_session_stop EXIT
+
+  if [ "$use_current_display" != yes ] || [ -z "${DISPLAY:-}" ]; then
+    local display
+    for display in $(seq 90 140); do
+      [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+    done
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$QUORM_SESSION_DIR/xvfb.log" 2>&1 &
+    QUORM_XVFB_PID=$!
+    export DISPLAY=":$display"
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$display" ] && break
+      sleep 0.1
+    done
+  fi
+
+  # The wineserver and the session's helper processes outlive the commands that start them;
+  # they are started here with their output in files, so that no caller's pipe stays open.
+  wineserver -p >"$QUORM_SESSION_DIR/wineserver.log" 2>&1
+  wineboot -i >"$QUORM_SESSION_DIR/wineboot.log" 2>&1
+  cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+    /v 'MS Sans Serif 8,10,12,14,18,24' /d sserife.fon /f >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
+  # On a display without a window manager, Wine would wait for one at every window shown.
+  if [ -n "${QUORM_XVFB_PID:-}" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
+  fi
+  # The font list is read when the server starts.
+  wineserver -k
+  wineserver -w
+  wineserver -p >>"$QUORM_SESSION_DIR/wineserver.log" 2>&1
+  wine cmd /c exit >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
+}
+
+wine_session_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  [ -n "${QUORM_XVFB_PID:-}" ] && kill "$QUORM_XVFB_PID" 2>/dev/null && wait "$QUORM_XVFB_PID" 2>/dev/null
+  [ -n "${QUORM_SESSION_DIR:-}" ] && rm -rf "$QUORM_SESSION_DIR"
+  return 0
+}
