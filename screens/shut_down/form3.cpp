@@ -18,10 +18,14 @@ constexpr int kLogOff = 0;
 constexpr int kHelpPartialKey = 0x105;
 }  // namespace
 
+bool IsFileAttributes(uint32_t attributes) {
+  return (attributes & services::kDirectoryAttribute) == 0;
+}
+
 bool FileExists(const std::wstring& path) {
   try {
     // The whole attribute word is tested: bits above the sixteenth are set on some files.
-    return (services::GetAttr(path) & services::kDirectoryAttribute) == 0;
+    return IsFileAttributes(services::GetAttr(path));
   } catch (const frame::RuntimeError&) {
     return false;
   }

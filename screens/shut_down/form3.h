@@ -2,6 +2,7 @@
 // answer is real.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "frame/screen.h"
@@ -12,6 +13,8 @@ extern const frame::ScreenLayout kLayout;
 
 // True when a file, not a directory, exists at `path`; any failure of the query means false.
 bool FileExists(const std::wstring& path);
+// Whether attribute bits describe a file rather than a directory; the whole word counts.
+bool IsFileAttributes(uint32_t attributes);
 
 class ShutDownForm : public frame::Screen {
  public:

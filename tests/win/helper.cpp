@@ -1,4 +1,70 @@
-// Placeholder replaced below.
-int main() {
+// Runs the frame in scenarios that end the process, for the tests to watch from outside:
+//   win_helper <scenario> <log file>
+// Every recorded external call and every step is appended to the log file as it happens.
+// Started with no arguments (as a launched program is), it leaves "<its own path>.ran" behind.
+#include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "frame/app.h"
+#include "screens/close_program/form1.h"
+#include "support.h"
+
+namespace {
+
+void Log(const char* line) {
+  FILE* log = _wfopen(testing_support::Recorders::LogPath().c_str(), L"a");
+  if (log == nullptr) return;
+  std::fprintf(log, "%s\n", line);
+  std::fclose(log);
+}
+
+int LeaveMark() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  FILE* mark = _wfopen((std::wstring(self) + L".ran").c_str(), L"w");
+  if (mark != nullptr) std::fclose(mark);
   return 0;
+}
+
+// A run-time error in a handler: the report, then the end of the program.
+int ErrorReport() {
+  frame::RunHandler([] {
+    Form1->Show();
+    Form1->List1.RemoveItem(7);
+  });
+  Log("continued");
+  return 3;
+}
+
+// Timer2 elapses while "Shutdown" waits in its first box: the program ends there.
+int EndDuringBox() {
+  testing_support::MessageBoxWatcher watcher(false);
+  watcher.whileOpen = [](HWND) {
+    Log("box open");
+    PostMessageW(Form1->hwnd(), WM_TIMER, 1, 0);
+  };
+  frame::RunHandler([] {
+    Form1->Show();
+    Form1->Command1.Press();
+  });
+  Log("continued");
+  return 3;
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argv == nullptr || argc < 3) return LeaveMark();
+  testing_support::InstallRecorders();
+  testing_support::Recorders::LogPath() = argv[2];
+  const std::wstring scenario = argv[1];
+  if (scenario == L"error-report") return ErrorReport();
+  if (scenario == L"end-during-box") return EndDuringBox();
+  return 2;
 }

@@ -1,1 +1,174 @@
+// The external function table, the text conversions and the runtime services, on the system.
+#include <windows.h>
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "frame/errors.h"
+#include "screens/shut_down/form3.h"
+#include "services/module1.h"
+#include "services/runtime.h"
+#include "support.h"
+
+namespace {
+
+using testing_support::Recorders;
+
+int ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const frame::RuntimeError& e) {
+    return e.number;
+  }
+  return 0;
+}
+
+TEST(FunctionTable, LooksEachEntryUpOnceByItsLibraryAndName) {
+  Recorders recorders;
+  std::wstring buffer(10, L'\0');
+  int32_t size = 9;
+  Module1::ShowCursor(0);
+  Module1::ShowCursor(-1);
+  Module1::GetUserNameA(buffer, size);
+  Module1::ExitWindowsEx(1, 0);
+  Module1::WinHelpA(0, L"a", 1, L"b");
+  Module1::ExitWindowsEx(2, 0);
+  EXPECT_EQ(Recorders::Lookups(),
+            (std::vector<std::string>{"user32!ShowCursor", "advapi32.dll!GetUserNameA",
+                                      "user32!ExitWindowsEx", "user32!WinHelpA"}));
+  EXPECT_EQ(recorders.CallsOf("ShowCursor").size(), 2u);
+  EXPECT_EQ(recorders.CallsOf("ExitWindowsEx").size(), 2u);
+}
+
+services::ExternalAddress FindNothing(const char*, const char*) {
+  return nullptr;
+}
+
+TEST(FunctionTable, AnEntryThatCannotBeFoundRaisesAtItsFirstCall) {
+  services::SetFunctionResolver(FindNothing);
+  EXPECT_EQ(ErrorNumberOf([] { Module1::ShowCursor(0); }), 453);
+  try {
+    Module1::ExitWindowsEx(0, 0);
+  } catch (const frame::RuntimeError& e) {
+    EXPECT_EQ(e.description, L"Can't find DLL entry point ExitWindowsEx in user32");
+  }
+  testing_support::InstallRecorders();
+}
+
+TEST(FunctionTable, TheSystemLookUpFindsRealEntriesAndReportsMissingOnes) {
+  EXPECT_NE(services::ResolveFromSystem("user32", "ShowCursor"), nullptr);
+  EXPECT_NE(services::ResolveFromSystem("advapi32.dll", "GetUserNameA"), nullptr);
+  EXPECT_EQ(services::ResolveFromSystem("user32", "NoSuchFunctionAnywhere"), nullptr);
+  EXPECT_EQ(ErrorNumberOf([] { services::ResolveFromSystem("nosuchlibrary_quorm", "X"); }), 53);
+}
+
+TEST(FunctionTable, GetUserNameGetsTheWholeBufferBackAndItsSize) {
+  Recorders recorders;
+  Recorders::UserName() = "alice";
+  std::wstring buffer(200, L'\0');
+  int32_t size = 199;
+  EXPECT_NE(Module1::GetUserNameA(buffer, size), 0);
+  const auto calls = recorders.CallsOf("GetUserNameA");
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].numbers[0], 199);
+  EXPECT_EQ(calls[0].texts[0], std::string(199, '\0'));
+  ASSERT_EQ(buffer.size(), 200u);
+  EXPECT_EQ(buffer.substr(0, 5), L"alice");
+  EXPECT_EQ(buffer.find_first_not_of(L'\0', 5), std::wstring::npos);
+  EXPECT_EQ(size, 6);
+}
+
+TEST(FunctionTable, GetUserNameNeverWritesPastTheBuffer) {
+  Recorders recorders;
+  std::wstring buffer(8, L'\0');
+  int32_t size = 1000;
+  Module1::GetUserNameA(buffer, size);
+  EXPECT_EQ(recorders.CallsOf("GetUserNameA")[0].numbers[0], 8);
+  EXPECT_EQ(buffer.size(), 8u);
+}
+
+TEST(FunctionTable, TextArgumentsGoOverAsAnsiCopies) {
+  Recorders recorders;
+  Module1::WinHelpA(0x1234, L"C:\\windows\\help\\windows.hlp", 0x105, L"ShutDown");
+  const auto calls = recorders.CallsOf("WinHelpA");
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].numbers, (std::vector<long long>{0x1234, 0x105}));
+  EXPECT_EQ(calls[0].texts,
+            (std::vector<std::string>{"C:\\windows\\help\\windows.hlp", "ShutDown"}));
+  EXPECT_EQ(services::ToAnsi(std::wstring(L"a\0b", 3)), std::string("a\0b", 3));
+  EXPECT_EQ(services::FromAnsi(std::string("x\0\0", 3)), std::wstring(L"x\0\0", 3));
+}
+
+TEST(MessageBox, ShowsThePromptUpToItsFirstZeroWithTheStopIconAndOneButton) {
+  testing_support::MessageBoxWatcher watcher;
+  services::MsgBox(std::wstring(L"first\n\nsecond\0hidden", 20), services::kStopOnly);
+  services::MsgBox(L"titled", services::kStopOnly, L"Windows");
+  ASSERT_EQ(watcher.seen().size(), 2u);
+  EXPECT_EQ(watcher.seen()[0].title, L"quorm3");
+  EXPECT_EQ(watcher.seen()[0].text, L"first\n\nsecond");
+  EXPECT_NE(watcher.seen()[0].icon, 0u);
+  EXPECT_EQ(watcher.seen()[0].buttons, 1);
+  EXPECT_EQ(watcher.seen()[1].title, L"Windows");
+}
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    dir_ = std::filesystem::path(temp) / ("quorm3-files-" + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override {
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(dir_);
+  }
+  std::wstring MakeFile(const wchar_t* name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    const std::filesystem::path path = dir_ / name;
+    std::ofstream(path) << "x";
+    SetFileAttributesW(path.c_str(), attributes);
+    return path.wstring();
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(Files, FileExistsForPlainReadOnlyHiddenAndSystemFilesButNotDirectories) {
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"plain.pif")));
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"ro.pif", FILE_ATTRIBUTE_READONLY)));
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"hidden.pif", FILE_ATTRIBUTE_HIDDEN)));
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"system.pif", FILE_ATTRIBUTE_SYSTEM)));
+  std::filesystem::create_directory(dir_ / L"Exit to dos.pif");
+  EXPECT_FALSE(shut_down::FileExists((dir_ / L"Exit to dos.pif").wstring()));
+  EXPECT_NE(services::GetAttr((dir_ / L"Exit to dos.pif").wstring()) & 16, 0u);
+}
+
+TEST_F(Files, FileExistsIsFalseWhereTheQueryFails) {
+  EXPECT_FALSE(shut_down::FileExists((dir_ / L"missing.pif").wstring()));
+  EXPECT_EQ(ErrorNumberOf([&] { services::GetAttr((dir_ / L"missing.pif").wstring()); }), 53);
+  EXPECT_FALSE(shut_down::FileExists(L"Q:\\no drive here\\Exit to dos.pif"));
+  EXPECT_FALSE(shut_down::FileExists(L""));
+  EXPECT_FALSE(shut_down::FileExists(L"C:\\bad\x01name?.pif"));
+}
+
+TEST_F(Files, FileExistsTestsTheWholeAttributeWord) {
+  // Bits above the sixteenth do not make a file look missing.
+  EXPECT_TRUE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_ARCHIVE | 0x8000));
+  EXPECT_TRUE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_ARCHIVE | 0x400000));
+  EXPECT_FALSE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_DIRECTORY | 0x400000));
+  const std::wstring file = MakeFile(L"integrity.pif", FILE_ATTRIBUTE_ARCHIVE | 0x8000);
+  if ((GetFileAttributesW(file.c_str()) & 0x8000) == 0)
+    GTEST_SKIP() << "this system does not keep attribute bit 15 on a file";
+  EXPECT_TRUE(shut_down::FileExists(file));
+}
+
+TEST(WindowsDirectory, IsTheSystemsWithoutATrailingBackslash) {
+  wchar_t expected[MAX_PATH] = {};
+  GetWindowsDirectoryW(expected, MAX_PATH);
+  EXPECT_EQ(services::WindowsDirectory(), expected);
+  EXPECT_NE(services::WindowsDirectory().back(), L'\\');
+}
+
+}  // namespace

@@ -1,1 +1,187 @@
-#include <gtest/gtest.h>
+// The Shut Down Windows screen: its dialog, its keys, and what each answer really does (with
+// the external functions recorded).
+#include <windows.h>
+
+#include <filesystem>
+
+#include "screens_fixture.h"
+#include "services/arith.h"
+#include "services/runtime.h"
+
+namespace {
+
+using testing_support::WaitUntil;
+
+class ShutDown : public ScreensTest {
+ protected:
+  void SetUp() override {
+    ScreensTest::SetUp();
+    Open();
+  }
+  static void Open() {
+    testing_support::MessageBoxWatcher watcher;
+    Form1->Command1.Press();
+    ASSERT_TRUE(Form3->Visible());
+    ASSERT_TRUE(WaitUntil([] { return GetFocus() == Form3->Yes.hwnd(); }));
+  }
+  std::vector<long long> ExitFlags() const {
+    std::vector<long long> flags;
+    for (const auto& call : recorders_.CallsOf("ExitWindowsEx")) {
+      EXPECT_EQ(call.numbers[1], 0);  // the reserved argument
+      flags.push_back(call.numbers[0]);
+    }
+    return flags;
+  }
+};
+
+TEST_F(ShutDown, IsAFixedDialogWithCaptionAndCloseBoxOnly) {
+  HWND window = Form3->hwnd();
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+  EXPECT_NE(style & WS_SYSMENU, 0);
+  EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+  EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_EQ(testing_support::TextOf(window), L"Shut Down Windows");
+  EXPECT_EQ(GetWindow(window, GW_OWNER), frame::ApplicationWindow());
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 335);
+  EXPECT_EQ(client.bottom, 191);
+}
+
+TEST_F(ShutDown, IsCentredOnTheDisplayByIntegerHalving) {
+  RECT outer{};
+  GetWindowRect(Form3->hwnd(), &outer);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  EXPECT_EQ(outer.left,
+            services::IntegerDivide(GetSystemMetrics(SM_CXSCREEN) * 15.0 - width * 15, 2) / 15);
+  EXPECT_EQ(outer.top,
+            services::IntegerDivide(GetSystemMetrics(SM_CYSCREEN) * 15.0 - height * 15, 2) / 15);
+}
+
+TEST_F(ShutDown, StartsWithShutDownSelectedAndTheFocusOnTheDefaultYes) {
+  EXPECT_TRUE(Form3->Shutdown.Value());
+  EXPECT_FALSE(Form3->Restart.Value() || Form3->MSDOS.Value() || Form3->Logoff.Value());
+  EXPECT_EQ((GetWindowLongPtrW(Form3->Yes.hwnd(), GWL_STYLE) & BS_TYPEMASK), BS_DEFPUSHBUTTON);
+  EXPECT_EQ(testing_support::TextOf(Form3->Logoff.hwnd()),
+            L"&Close all programs and log on as a differnet user?");
+  EXPECT_EQ(testing_support::TextOf(Form3->Areyousurelabel.hwnd()), L"Are you sure you want to:");
+  const RECT icon = RectInClient(Form3->Shutdownicon.hwnd());
+  EXPECT_EQ(icon.left, 8);
+  EXPECT_EQ(icon.top, 16);
+  EXPECT_EQ(icon.right - icon.left, 32);
+  EXPECT_NE(Form3->Shutdownicon.Picture(), nullptr);
+  const RECT yes = RectInClient(Form3->Yes.hwnd());
+  const RECT help = RectInClient(Form3->Help.hwnd());
+  EXPECT_EQ(yes.left, 96);
+  EXPECT_EQ(yes.top, 152);
+  EXPECT_EQ(help.left, 256);
+  const RECT logoff = RectInClient(Form3->Logoff.hwnd());
+  EXPECT_EQ(logoff.left, 56);
+  EXPECT_EQ(logoff.top, 112);
+}
+
+TEST_F(ShutDown, YesCarriesOutTheSelectedOptionAndTheScreenStays) {
+  Form3->Yes.Press();
+  Form3->Restart.SetValue(true);
+  Form3->Yes.Press();
+  Form3->Logoff.SetValue(true);
+  Form3->Yes.Press();
+  Form3->Logoff.SetValue(false);  // no option at all: the last branch logs off
+  Form3->Yes.Press();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{1, 2, 0, 0}));
+  EXPECT_TRUE(Form3->Visible());
+  EXPECT_FALSE(Form1->Visible());
+}
+
+TEST_F(ShutDown, KeysWorkAsInTheSystemDialog) {
+  testing_support::PressAccessKey(L'r');
+  Deliver();
+  EXPECT_TRUE(Form3->Restart.Value());
+  EXPECT_FALSE(Form3->Shutdown.Value());
+  EXPECT_EQ(GetFocus(), Form3->Restart.hwnd());
+  testing_support::PressKey(VK_RETURN);  // Enter on an option presses Yes
+  Deliver();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{2}));
+  testing_support::PressKey(VK_ESCAPE);
+  Deliver();
+  EXPECT_TRUE(Form3->Visible());
+  testing_support::PressKey(VK_DOWN);
+  Deliver();
+  EXPECT_TRUE(Form3->MSDOS.Value());
+  testing_support::PressAccessKey(L'c');
+  testing_support::PressAccessKey(L'y');
+  Deliver();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{2, 0}));
+  testing_support::PressAccessKey(L'h');
+  Deliver();
+  EXPECT_EQ(recorders_.CallsOf("WinHelpA").size(), 1u);
+}
+
+TEST_F(ShutDown, TabGoesFromYesToTheSelectedOption) {
+  testing_support::PressKey(VK_TAB);
+  Deliver();
+  EXPECT_EQ(GetFocus(), Form3->Shutdown.hwnd());
+  testing_support::PressKey(VK_TAB);
+  Deliver();
+  EXPECT_EQ(GetFocus(), Form3->No.hwnd());
+}
+
+TEST_F(ShutDown, HelpOpensTheHelpFileAtShutDownForThisWindow) {
+  Form3->Restart.SetValue(true);
+  Form3->Help.Press();
+  const auto calls = recorders_.CallsOf("WinHelpA");
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].numbers,
+            (std::vector<long long>{static_cast<int32_t>(reinterpret_cast<intptr_t>(Form3->hwnd())),
+                                    0x105}));
+  EXPECT_EQ(calls[0].texts,
+            (std::vector<std::string>{"C:\\windows\\help\\windows.hlp", "ShutDown"}));
+  EXPECT_TRUE(Form3->Visible());
+  EXPECT_TRUE(Form3->Restart.Value());
+}
+
+TEST_F(ShutDown, MsDosModeWithoutTheFileSaysWhereItLookedAndChangesNothing) {
+  const std::wstring directory = services::WindowsDirectory();
+  std::filesystem::remove(directory + L"\\Exit to dos.pif");
+  Form3->MSDOS.SetValue(true);
+  for (bool asDirectory : {false, true}) {
+    if (asDirectory) std::filesystem::create_directory(directory + L"\\Exit to dos.pif");
+    testing_support::MessageBoxWatcher watcher;
+    Form3->Yes.Press();
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    EXPECT_EQ(watcher.seen()[0].title, L"quorm3");
+    EXPECT_EQ(watcher.seen()[0].text,
+              L"Cannot find " + directory +
+                  L"\\Exit To Dos.pif\n\nPlease make sure this file is in your Windows directory");
+    EXPECT_NE(watcher.seen()[0].icon, 0u);
+    EXPECT_TRUE(Form3->Visible());
+    EXPECT_TRUE(Form3->MSDOS.Value());
+  }
+  std::filesystem::remove(directory + L"\\Exit to dos.pif");
+  EXPECT_TRUE(ExitFlags().empty());
+}
+
+TEST_F(ShutDown, NoReturnsToTheTaskListAsItWasAndTheNextShowingStartsAfresh) {
+  Form3->Restart.SetValue(true);
+  Form3->No.Press();
+  EXPECT_FALSE(Form3->Loaded());
+  EXPECT_TRUE(Form1->Visible());
+  EXPECT_EQ(Form1->List1.ListCount(), 2);
+  EXPECT_TRUE(Form1->Timer2.Enabled());
+  Open();
+  EXPECT_TRUE(Form3->Shutdown.Value());
+  EXPECT_FALSE(Form3->Restart.Value());
+}
+
+TEST_F(ShutDown, TheCloseBoxUnloadsItAndLeavesNothingVisibleWhileTheProgramRuns) {
+  SendMessageW(Form3->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(Form3->Loaded());
+  EXPECT_FALSE(Form1->Visible());
+  EXPECT_TRUE(Form1->Loaded());
+  EXPECT_TRUE(frame::DeliverPendingMessages());  // the program has not been asked to end
+  EXPECT_TRUE(ExitFlags().empty());
+}
+
+}  // namespace

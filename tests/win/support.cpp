@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "frame/app.h"
@@ -13,8 +14,22 @@ std::vector<SeenBox> g_seenBoxes;
 MessageBoxWatcher* g_watcher = nullptr;
 bool g_closeBoxes = true;
 
+// Every recorded call also goes to the log file, if one is set, the moment it is made.
+void Record(ExternalCall call) {
+  if (!Recorders::LogPath().empty()) {
+    FILE* log = _wfopen(Recorders::LogPath().c_str(), L"a");
+    if (log != nullptr) {
+      std::fprintf(log, "%s", call.function.c_str());
+      for (long long n : call.numbers) std::fprintf(log, " %lld", n);
+      std::fprintf(log, "\n");
+      std::fclose(log);
+    }
+  }
+  Recorders::Calls().push_back(std::move(call));
+}
+
 int WINAPI RecordShowCursor(BOOL show) {
-  Recorders::Calls().push_back({"ShowCursor", {show}, {}});
+  Record({"ShowCursor", {show}, {}});
   return show ? ++Recorders::DisplayCounter() : --Recorders::DisplayCounter();
 }
 
@@ -29,7 +44,7 @@ BOOL WINAPI RecordGetUserNameA(LPSTR buffer, LPDWORD size) {
 }
 
 BOOL WINAPI RecordExitWindowsEx(UINT flags, DWORD reserved) {
-  Recorders::Calls().push_back({"ExitWindowsEx", {flags, reserved}, {}});
+  Record({"ExitWindowsEx", {flags, reserved}, {}});
   return TRUE;
 }
 
@@ -119,6 +134,10 @@ std::vector<std::string>& Recorders::Lookups() {
 std::string& Recorders::UserName() {
   static std::string name;
   return name;
+}
+std::wstring& Recorders::LogPath() {
+  static std::wstring path;
+  return path;
 }
 int& Recorders::DisplayCounter() {
   static int counter = 0;

@@ -40,6 +40,8 @@ class Recorders {
   static std::vector<std::string>& Lookups();
   // What GetUserNameA writes into the buffer (without its terminating zero).
   static std::string& UserName();
+  // A file that every recorded call is appended to as it happens (none when empty).
+  static std::wstring& LogPath();
   // The display counter the ShowCursor recorder keeps.
   static int& DisplayCounter();
   std::vector<ExternalCall> CallsOf(const std::string& function) const;

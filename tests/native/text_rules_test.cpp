@@ -1,0 +1,79 @@
+// The runtime's text and integer rules, and the display name built from the user-name buffer.
+#include <gtest/gtest.h>
+
+#include "frame/errors.h"
+#include "frame/units.h"
+#include "screens/close_program/display_name.h"
+#include "services/arith.h"
+#include "services/text.h"
+
+namespace {
+
+int ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const frame::RuntimeError& e) {
+    return e.number;
+  }
+  return 0;
+}
+
+TEST(TextOperations, BehaveAsTheHandlersRelyOn) {
+  const std::wstring buffer = services::String(200, 0);
+  EXPECT_EQ(buffer.size(), 200u);
+  EXPECT_EQ(buffer.find_first_not_of(L'\0'), std::wstring::npos);
+  EXPECT_EQ(services::Left(L"root", 1), L"r");
+  EXPECT_EQ(services::Left(L"", 1), L"");
+  EXPECT_EQ(services::Right(L"root", 3), L"oot");
+  EXPECT_EQ(services::Right(L"ab", 5), L"ab");
+  EXPECT_EQ(services::Len(buffer), 200);
+  EXPECT_EQ(services::UCase(L"r"), L"R");
+  EXPECT_EQ(services::UCase(L"7"), L"7");
+  EXPECT_EQ(services::UCase(std::wstring(1, L'\0')), std::wstring(1, L'\0'));
+  EXPECT_EQ(services::Chr(10), L"\n");
+}
+
+TEST(TextOperations, RejectNegativeCountsAndCodesOutOfRange) {
+  EXPECT_EQ(ErrorNumberOf([] { services::String(-1, 0); }), 5);
+  EXPECT_EQ(ErrorNumberOf([] { services::Left(L"a", -1); }), 5);
+  EXPECT_EQ(ErrorNumberOf([] { services::Right(L"a", -1); }), 5);
+  EXPECT_EQ(ErrorNumberOf([] { services::Chr(256); }), 5);
+  EXPECT_EQ(ErrorNumberOf([] { services::Chr(-1); }), 5);
+}
+
+TEST(DisplayName, UpperCasesOnlyTheFirstCharacterAndKeepsTheRest) {
+  std::wstring buffer = services::String(200, 0);
+  buffer.replace(0, 5, L"alice");
+  const std::wstring shown = close_program::DisplayName(buffer);
+  EXPECT_EQ(shown.size(), 200u);
+  EXPECT_EQ(shown.substr(0, 5), L"Alice");
+  EXPECT_EQ(shown.find_first_not_of(L'\0', 5), std::wstring::npos);
+  EXPECT_EQ(close_program::DisplayName(L"mcDonald"), L"McDonald");
+  EXPECT_EQ(close_program::DisplayName(L"ROOT"), L"ROOT");
+  EXPECT_EQ(close_program::DisplayName(L"1st"), L"1st");
+  // An untouched buffer shows nothing after the prefix.
+  EXPECT_EQ(close_program::DisplayName(services::String(200, 0)), services::String(200, 0));
+  EXPECT_EQ(close_program::DisplayName(L""), L"");
+}
+
+TEST(IntegerDivide, RoundsTheOperandsThenTruncatesTowardZero) {
+  EXPECT_EQ(services::IntegerDivide(15360 - 4815, 2), 5272);
+  EXPECT_EQ(services::IntegerDivide(-15, 2), -7);
+  EXPECT_EQ(services::IntegerDivide(7.5, 2), 4);   // 7.5 rounds to 8
+  EXPECT_EQ(services::IntegerDivide(6.5, 2), 3);   // 6.5 rounds to 6, halves go to even
+  EXPECT_EQ(services::IntegerDivide(-1, 2), 0);
+  EXPECT_EQ(ErrorNumberOf([] { services::IntegerDivide(1, 0.4); }), 11);
+  EXPECT_EQ(ErrorNumberOf([] { services::IntegerDivide(3e9, 2); }), 6);
+}
+
+TEST(Twips, FifteenMakeAPixelAtNinetySixDotsPerInch) {
+  EXPECT_EQ(frame::TwipsPerPixel(96), 15);
+  EXPECT_EQ(frame::TwipsToPixels(4785, 96), 319);
+  EXPECT_EQ(frame::TwipsToPixels(4170, 96), 278);
+  EXPECT_EQ(frame::TwipsToPixels(-7, 96), 0);
+  EXPECT_EQ(frame::TwipsToPixels(8, 96), 1);
+  EXPECT_EQ(frame::TwipsToPixels(4785, 120), 399);
+  EXPECT_EQ(frame::PixelsToTwips(1024, 96), 15360);
+}
+
+}  // namespace
