@@ -27,7 +27,9 @@ wine_session_start() {
   # they are started here with their output in files, so that no caller's pipe stays open.
   wineserver -p >"$QUORM_SESSION_DIR/wineserver.log" 2>&1
   wineboot -i >"$QUORM_SESSION_DIR/wineboot.log" 2>&1
-  cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+  # MS Sans Serif for the screens, Marlett for the glyphs of the title-bar buttons.
+  cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf \
+    "$WINEPREFIX/drive_c/windows/Fonts/"
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
     /v 'MS Sans Serif 8,10,12,14,18,24' /d sserife.fon /f >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
   # On a display without a window manager, Wine would wait for one at every window shown.

@@ -1,0 +1,87 @@
+"""The Not Responding screen under Wine, driven with real input."""
+
+import unittest
+
+from harness import Display, ProgramTest, child
+
+ROW = 13  # the list's row height with MS Sans Serif 8
+
+
+class NotRespondingScreen(ProgramTest):
+    def select(self, listing, row, double=False):
+        tasks = child(self.close_program(listing), cls="ListBox")
+        left, top = tasks["client"][:2]
+        Display.click(left + 40, top + ROW * row + ROW // 2, double=double)
+
+    def open_for(self, row):
+        self.select(self.program.probe(), row)
+        self.program.wait_for(
+            lambda l: child(self.close_program(l), cls="ListBox")["selected"] == row, "the selection")
+        self.click_child(self.close_program(), "End Task")
+        return self.program.wait_for(lambda l: l.screen_with("Cancel") and not l.screen_with("Shutdown"),
+                                     "the Not Responding screen")
+
+    def tasks(self, listing):
+        return child(self.close_program(listing), cls="ListBox")
+
+    def test_end_task_here_ends_the_task_named_in_the_title(self):
+        listing = self.open_for(1)
+        screen = listing.screen_with("End Task")
+        cl, ct, cr, cb = screen["client"]
+        self.assertEqual((cr - cl, cb - ct), (364, 251))
+        label = child(screen, cls="Static")
+        self.assertEqual(label["text"], "Systray")
+        self.assertEqual(listing.focus, child(screen, text="End Task")["hwnd"])
+
+        shot = Display.screenshot()
+        self.assertEqual(shot.pixel(cl + 30, ct + 58), "#FFFF00")  # the warning sign
+        self.assertIn("#000000", shot.colours(cl + 63, ct + 39, cl + 333, ct + 49))
+        self.assertIn("#000000", shot.colours(cl + 73, ct + 127, cl + 300, ct + 137))
+        self.assertEqual(shot.pixel(cl + 344, ct + 4), "#FFFFFF")  # the painted close box
+        self.assertEqual(shot.pixel(cl + 3, ct + 10), "#000080")  # the painted title bar
+        # The label hides the painted title: only its own two colours show there.
+        self.assertLessEqual(shot.colours(cl + 5, ct + 3, cl + 340, ct + 17),
+                             {listing.data["highlight"], listing.data["highlighttext"]})
+        Display.save_picture("not_responding.png", screen["rect"])
+
+        self.click_child(screen, "End Task")
+        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        self.assertEqual(self.tasks(listing)["items"], ["Explorer"])
+        self.assertEqual(self.tasks(listing)["selected"], -1)
+        self.assertEqual(len(listing.screens()), 1)
+
+    def test_cancel_keeps_the_tasks_and_the_selection(self):
+        listing = self.open_for(0)
+        self.assertEqual(child(listing.screen_with("End Task"), cls="Static")["text"], "Explorer")
+        self.click_child(listing.screen_with("End Task"), "Cancel")
+        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        self.assertEqual(len(listing.screens()), 1)
+        self.assertEqual(self.tasks(listing)["items"], ["Explorer", "Systray"])
+        self.assertEqual(self.tasks(listing)["selected"], 0)
+
+    def test_a_second_visit_keeps_the_first_name_and_an_empty_list_opens_nothing(self):
+        listing = self.open_for(1)
+        self.click_child(listing.screen_with("End Task"), "End Task")
+        self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        listing = self.open_for(0)
+        screen = listing.screen_with("End Task")
+        self.assertEqual(child(screen, cls="Static")["text"], "Systray")
+        self.click_child(screen, "End Task")
+        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        self.assertEqual(self.tasks(listing)["items"], [])
+        self.click_child(self.close_program(listing), "End Task")
+        # "Shutdown" answers with a box: by then the End Task click has long been handled.
+        self.click_child(self.close_program(listing), "Shutdown")
+        listing = self.program.wait_for(lambda l: l.boxes(), "the first box")
+        self.assertEqual(len(listing.screens()), 1)
+        self.assertIsNotNone(self.close_program(listing))
+
+    def test_a_double_click_on_a_task_opens_the_screen(self):
+        self.select(self.first, 0, double=True)
+        listing = self.program.wait_for(lambda l: l.screen_with("Cancel") and not l.screen_with("Shutdown"),
+                                        "the Not Responding screen")
+        self.assertEqual(child(listing.screen_with("End Task"), cls="Static")["text"], "Explorer")
+
+
+if __name__ == "__main__":
+    unittest.main()

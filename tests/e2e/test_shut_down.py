@@ -1,0 +1,167 @@
+"""The Shut Down Windows screen under Wine, driven with real input."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+from harness import (HELPER, Display, Program, ProgramTest, box_text, child, wait_for,
+                     windows_directory_on_disk)
+
+PIF_TESTED = "Exit to dos.pif"
+MISSING_MESSAGE = ("Cannot find C:\\windows\\Exit To Dos.pif\n\n"
+                   "Please make sure this file is in your Windows directory")
+
+
+def checked(screen, text):
+    return child(screen, text=text)["checked"] == 1
+
+
+class ShutDownScreen(ProgramTest):
+    def setUp(self):
+        super().setUp()
+        self.addCleanup(self.remove_planted_files)
+        self.open()
+
+    def open(self):
+        self.click_child(self.close_program(), "Shutdown")
+        for _ in range(2):
+            listing = self.program.wait_for(lambda l: l.boxes(), "an announcement")
+            self.click_child(listing.boxes()[0], "OK")
+            self.program.wait_for(
+                lambda l, seen=listing.boxes()[0]["hwnd"]: all(b["hwnd"] != seen for b in l.boxes()),
+                "the box to close")
+        self.listing = self.program.wait_for(lambda l: l.screen_with("&Yes"), "Shut Down Windows")
+        self.screen = self.listing.screen_with("&Yes")
+
+    def remove_planted_files(self):
+        for name in (PIF_TESTED, "Exit.exe", "Exit To.exe", "Exit.exe.ran", "Exit To.exe.ran"):
+            path = os.path.join(windows_directory_on_disk(), name)
+            if os.path.isdir(path):
+                os.rmdir(path)
+            elif os.path.exists(path):
+                os.remove(path)
+
+    def test_appears_centred_with_shut_down_selected_and_the_focus_on_yes(self):
+        screen = self.screen
+        self.assertEqual(screen["text"], "Shut Down Windows")
+        left, top, right, bottom = screen["rect"]
+        self.assertEqual(left, (1024 - (right - left)) // 2)
+        self.assertEqual(top, (768 - (bottom - top)) // 2)
+        cl, ct, cr, cb = screen["client"]
+        self.assertEqual((cr - cl, cb - ct), (335, 191))
+        self.assertEqual([c["text"] for c in screen["children"]],
+                         ["&Yes", "", "&Shut down the computer?", "&Restart the computer?",
+                          "Are you sure you want to:", "&No", "Restart the computer in &MS-DOS mode?",
+                          "&Close all programs and log on as a differnet user?", "&Help"])
+        self.assertTrue(checked(screen, "&Shut down the computer?"))
+        self.assertEqual(self.listing.focus, child(screen, text="&Yes")["hwnd"])
+        self.assertEqual(len(self.listing.screens()), 1)
+        shot = Display.screenshot()
+        icon = shot.colours(cl + 8, ct + 16, cl + 39, ct + 47)
+        self.assertIn("#0000FF", icon)  # the computer's screen
+        self.assertIn("#C0C0C0", icon)
+        self.assertEqual(shot.pixel(cl + 8, ct + 16), shot.pixel(cl + 4, ct + 4))  # see-through
+        Display.save_picture("shut_down.png", screen["rect"])
+
+    def choose_ms_dos_and_press_enter(self):
+        self.click_child(self.screen, "Restart the computer in &MS-DOS mode?")
+        self.program.wait_for(
+            lambda l: checked(l.screen_with("&Yes"), "Restart the computer in &MS-DOS mode?"),
+            "the MS-DOS option")
+        Display.key("Return")  # Enter on an option presses Yes
+        return self.program.wait_for(lambda l: l.boxes(), "the answer to Yes")
+
+    def test_ms_dos_mode_without_the_file_says_so_and_changes_nothing(self):
+        for make_directory in (False, True):
+            if make_directory:
+                os.mkdir(os.path.join(windows_directory_on_disk(), PIF_TESTED))
+            listing = self.choose_ms_dos_and_press_enter()
+            box = listing.boxes()[0]
+            self.assertEqual(box["text"], "quorm3")
+            self.assertEqual(box_text(box), MISSING_MESSAGE)
+            self.click_child(box, "OK")
+            listing = self.program.wait_for(lambda l: not l.boxes(), "the box to close")
+            screen = listing.screen_with("&Yes")
+            self.assertTrue(checked(screen, "Restart the computer in &MS-DOS mode?"))
+            self.assertIsNone(listing.screen_with("Shutdown"))
+
+    def test_ms_dos_mode_launches_exactly_the_file_and_never_a_planted_program(self):
+        directory = windows_directory_on_disk()
+        with open(os.path.join(directory, PIF_TESTED), "w") as pif:
+            pif.write("[quorm3 test]\n")
+        for planted in ("Exit.exe", "Exit To.exe"):
+            shutil.copy(HELPER, os.path.join(directory, planted))
+        listing = self.choose_ms_dos_and_press_enter()
+        # Wine cannot start a program information file: the launch fails and is reported.
+        box = listing.boxes()[0]
+        self.assertEqual(box["text"], "quorm3")
+        self.assertTrue(box_text(box).startswith("Run-time error '"), box_text(box))
+        self.click_child(box, "OK")
+        self.program.wait_for_exit(60)
+        for planted in ("Exit.exe", "Exit To.exe"):
+            self.assertFalse(os.path.exists(os.path.join(directory, planted + ".ran")), planted)
+
+    def test_no_returns_to_the_task_list_as_it_was_and_the_next_showing_starts_afresh(self):
+        self.click_child(self.screen, "&Restart the computer?")
+        self.click_child(self.screen, "&No")
+        listing = self.program.wait_for(lambda l: l.screen_with("Shutdown"), "the task list again")
+        self.assertEqual(len(listing.screens()), 1)
+        self.assertEqual(child(self.close_program(listing), cls="ListBox")["items"],
+                         ["Explorer", "Systray"])
+        self.assertFalse(any(w["text"] == "Shut Down Windows" for w in listing.windows))
+        self.open()
+        self.assertTrue(checked(self.screen, "&Shut down the computer?"))
+        self.assertFalse(checked(self.screen, "&Restart the computer?"))
+
+    def test_the_close_box_leaves_nothing_visible_while_the_program_runs_on(self):
+        Display.key("alt+F4")
+        listing = self.program.wait_for(lambda l: not l.screens(), "no screen to show")
+        self.assertTrue(listing.running)
+        self.assertFalse(any(w["text"] == "Shut Down Windows" for w in listing.windows))
+
+    def test_help_opens_the_help_viewer_and_leaves_the_screen_as_it_was(self):
+        self.click_child(self.screen, "&Restart the computer?")
+        self.click_child(self.screen, "&Help")
+        self.addCleanup(subprocess.run, ["wine", "taskkill", "/f", "/im", "winhlp32.exe"],
+                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                        stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.program.probe("winhlp32.exe").running, "the help viewer")
+        listing = self.program.probe()
+        screen = listing.screen_with("&Yes")
+        self.assertIsNotNone(screen)
+        self.assertTrue(checked(screen, "&Restart the computer?"))
+        self.assertTrue(self.program.running())
+
+
+class ShutDownForReal(unittest.TestCase):
+    """"Yes" with "Shut down" ends the Wine session of a prefix made for this test alone."""
+
+    def test_yes_shuts_the_session_down_and_the_program_ends_with_it(self):
+        workdir = tempfile.mkdtemp(prefix="quorm3-e2e-")
+        self.addCleanup(shutil.rmtree, workdir, True)
+        prefix = os.path.join(workdir, "prefix")
+        shutil.copytree(os.environ["WINEPREFIX"], prefix, symlinks=True)
+        env = {"WINEPREFIX": prefix}
+        server_log = open(os.path.join(workdir, "wineserver.log"), "wb")
+        self.addCleanup(server_log.close)
+        subprocess.run(["wineserver", "-p"], env=dict(os.environ, **env), stdout=server_log,
+                       stderr=subprocess.STDOUT, check=True)
+        self.addCleanup(subprocess.run, ["wineserver", "-k"], env=dict(os.environ, **env))
+        program = Program(workdir, env)
+        self.addCleanup(program.stop)
+        listing = program.wait_for(lambda l: l.screen_with("Shutdown"), "the Close Program screen", 60)
+        Display.key("Return")
+        for _ in range(2):
+            program.wait_for(lambda l: l.boxes(), "an announcement")
+            Display.key("Return")
+        listing = program.wait_for(lambda l: l.screen_with("&Yes") and not l.boxes(),
+                                   "Shut Down Windows")
+        self.assertEqual(listing.focus, child(listing.screen_with("&Yes"), text="&Yes")["hwnd"])
+        Display.key("Return")
+        self.assertEqual(program.wait_for_exit(120), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
