@@ -29,25 +29,11 @@ void Deliver(MSG& message) {
   DispatchMessageW(&message);
 }
 
-HWND FindApplicationWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
-        if (std::wstring_view(className) != kApplicationClass) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 }  // namespace
 
 HWND ApplicationWindow() {
-  if (HWND existing = FindApplicationWindow()) return existing;
+  if (const auto existing = ThreadWindowsOfClass(kApplicationClass); !existing.empty())
+    return existing.front();
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = DefWindowProcW;
@@ -83,6 +69,24 @@ void ReportAndEnd(const RuntimeError& error) noexcept {
     // Nothing more can be reported; the program ends all the same.
   }
   services::End();
+}
+
+std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className) {
+  struct Search {
+    const wchar_t* className;
+    std::vector<HWND> found;
+  } search{className, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring_view(name) == s->className) s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 bool DeliverPendingMessages() {

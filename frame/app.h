@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/project.h"
@@ -23,6 +24,9 @@ void RunHandler(const std::function<void()>& handler) noexcept;
 // Delivers every message already waiting for this thread, as the main loop would. Returns
 // false when the program was asked to end (no screen is loaded any more).
 bool DeliverPendingMessages();
+
+// The top-level windows of the calling thread whose class is `className`.
+std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className);
 
 // The frame's hidden top-level window; screens without a taskbar button are owned by it.
 HWND ApplicationWindow();

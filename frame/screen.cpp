@@ -227,19 +227,9 @@ Screen* Screen::FromWindow(HWND window) {
 }
 
 bool Screen::AnyLoaded() {
-  bool found = false;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
-        if (std::wstring_view(className) != kScreenClass || FromWindow(window) == nullptr)
-          return TRUE;
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  for (HWND window : ThreadWindowsOfClass(kScreenClass))
+    if (FromWindow(window) != nullptr) return true;
+  return false;
 }
 
 LRESULT CALLBACK Screen::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,8 +11,8 @@ using checks::Box;
 using checks::BoxOf;
 using checks::ColorsIn;
 
-constexpr picgen::Color kSilver = 0xC0C0C0, kNavy = 0x000080, kBlack = 0x000000,
-                        kWhite = 0xFFFFFF, kGrey = 0x808080;
+constexpr picgen::Color kSilver = 0xC0C0C0, kNavy = 0x000080, kBlack = 0x000000, kWhite = 0xFFFFFF,
+                        kGrey = 0x808080;
 
 const picgen::Bytes& File() {
   static const picgen::Bytes file =
@@ -63,7 +63,8 @@ TEST(NotRespondingPicture, HasTheWarningSignAndTheThreeParagraphs) {
     int top;
     int left;
   };
-  for (const Line& line : {Line{39, 63}, Line{52, 63}, Line{83, 63}, Line{114, 63}, Line{127, 73}}) {
+  for (const Line& line :
+       {Line{39, 63}, Line{52, 63}, Line{83, 63}, Line{114, 63}, Line{127, 73}}) {
     const auto ink = BoxOf(p, kBlack, {50, line.top - 1, 361, line.top + 11});
     ASSERT_TRUE(ink) << line.top;
     EXPECT_EQ(ink->x0, line.left) << line.top;

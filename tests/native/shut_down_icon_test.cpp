@@ -43,8 +43,8 @@ TEST(ShutDownIcon, ShowsTheComputerWithItsScreenSparkleAndLight) {
   EXPECT_EQ(BoxOf(icon, 0xFFFF00, all), (Box{10, 12, 10, 12}));
   EXPECT_EQ(BoxOf(icon, 0x00FF00, all), (Box{5, 21, 6, 21}));
   EXPECT_EQ(BoxOf(icon, 0x008000, all), (Box{5, 22, 6, 22}));
-  EXPECT_EQ(icon.At(3, 5), 0xFFFFFFu);   // the bezel is lit on the left
-  EXPECT_EQ(icon.At(10, 1), 0xFFFFFFu);  // and on the top
+  EXPECT_EQ(icon.At(3, 5), 0xFFFFFFu);    // the bezel is lit on the left
+  EXPECT_EQ(icon.At(10, 1), 0xFFFFFFu);   // and on the top
   EXPECT_EQ(icon.At(18, 10), 0x808080u);  // and shaded on the right
   // The system unit narrows to a point at the bottom.
   EXPECT_EQ(BoxOf(icon, 0x000000, {0, 30, 31, 30}), (Box{17, 30, 19, 30}));

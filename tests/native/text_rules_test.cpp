@@ -6,17 +6,11 @@
 #include "screens/close_program/display_name.h"
 #include "services/arith.h"
 #include "services/text.h"
+#include "tests/error_number.h"
 
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const frame::RuntimeError& e) {
-    return e.number;
-  }
-  return 0;
-}
+using testing_support::ErrorNumberOf;
 
 TEST(TextOperations, BehaveAsTheHandlersRelyOn) {
   const std::wstring buffer = services::String(200, 0);
@@ -59,8 +53,8 @@ TEST(DisplayName, UpperCasesOnlyTheFirstCharacterAndKeepsTheRest) {
 TEST(IntegerDivide, RoundsTheOperandsThenTruncatesTowardZero) {
   EXPECT_EQ(services::IntegerDivide(15360 - 4815, 2), 5272);
   EXPECT_EQ(services::IntegerDivide(-15, 2), -7);
-  EXPECT_EQ(services::IntegerDivide(7.5, 2), 4);   // 7.5 rounds to 8
-  EXPECT_EQ(services::IntegerDivide(6.5, 2), 3);   // 6.5 rounds to 6, halves go to even
+  EXPECT_EQ(services::IntegerDivide(7.5, 2), 4);  // 7.5 rounds to 8
+  EXPECT_EQ(services::IntegerDivide(6.5, 2), 3);  // 6.5 rounds to 6, halves go to even
   EXPECT_EQ(services::IntegerDivide(-1, 2), 0);
   EXPECT_EQ(ErrorNumberOf([] { services::IntegerDivide(1, 0.4); }), 11);
   EXPECT_EQ(ErrorNumberOf([] { services::IntegerDivide(3e9, 2); }), 6);

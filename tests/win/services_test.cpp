@@ -11,19 +11,13 @@
 #include "services/module1.h"
 #include "services/runtime.h"
 #include "support.h"
+#include "tests/error_number.h"
 
 namespace {
 
 using testing_support::Recorders;
 
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const frame::RuntimeError& e) {
-    return e.number;
-  }
-  return 0;
-}
+using testing_support::ErrorNumberOf;
 
 TEST(FunctionTable, LooksEachEntryUpOnceByItsLibraryAndName) {
   Recorders recorders;

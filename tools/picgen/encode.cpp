@@ -52,6 +52,15 @@ void PutInfoHeader(Bytes& out, int width, int height, int bits, uint32_t imageSi
   Put32(out, 0);
 }
 
+// "BM", the file's size, and where its pixels begin.
+void PutFileHeader(Bytes& out, uint32_t pixelsOffset, uint32_t pixelBytes) {
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, pixelsOffset + pixelBytes);
+  Put32(out, 0);
+  Put32(out, pixelsOffset);
+}
+
 uint8_t PaletteIndex(std::span<const Color> palette, Color c) {
   const auto found = std::find(palette.begin(), palette.end(), c);
   if (found == palette.end()) throw std::runtime_error("colour outside the palette");
@@ -155,11 +164,7 @@ Bytes EncodeBmp8(const Image& image, std::span<const Color> palette) {
   const uint32_t pixels = static_cast<uint32_t>(RowBytes(image.width(), 8) * image.height());
   const uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 256 * 4;
   Bytes out;
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, offset + pixels);
-  Put32(out, 0);
-  Put32(out, offset);
+  PutFileHeader(out, offset, pixels);
   PutInfoHeader(out, image.width(), image.height(), 8, pixels, 256);
   for (int i = 0; i < 256; ++i) PutQuad(out, i < static_cast<int>(palette.size()) ? palette[i] : 0);
   PutIndexedRows(out, image, palette, 8, 0);
@@ -171,11 +176,7 @@ Bytes EncodeBmp24(const Image& image) {
   const uint32_t pixels = static_cast<uint32_t>(stride * image.height());
   const uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
   Bytes out;
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, offset + pixels);
-  Put32(out, 0);
-  Put32(out, offset);
+  PutFileHeader(out, offset, pixels);
   PutInfoHeader(out, image.width(), image.height(), 24, pixels, 0);
   for (int y = image.height() - 1; y >= 0; --y) {
     Bytes row(static_cast<size_t>(stride), 0);

@@ -1,0 +1,19 @@
+// The number of the run-time error an action raises, or 0 when it raises none.
+#pragma once
+
+#include <functional>
+
+#include "frame/errors.h"
+
+namespace testing_support {
+
+inline int ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const frame::RuntimeError& e) {
+    return e.number;
+  }
+  return 0;
+}
+
+}  // namespace testing_support
