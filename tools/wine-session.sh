@@ -25,6 +25,7 @@ wine_session_start() {
 
   # The wineserver and the session's helper processes outlive the commands that start them;
   # they are started here with their output in files, so that no caller's pipe stays open.
+  mkdir -p "$WINEPREFIX"
   wineserver -p >"$QUORM_SESSION_DIR/wineserver.log" 2>&1
   wineboot -i >"$QUORM_SESSION_DIR/wineboot.log" 2>&1
   # MS Sans Serif for the screens, Marlett for the glyphs of the title-bar buttons.
