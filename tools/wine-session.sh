@@ -46,8 +46,13 @@ wine_session_start() {
 }
 
 wine_session_stop() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-  [ -n "${QUORM_XVFB_PID:-}" ] && kill "$QUORM_XVFB_PID" 2>/dev/null && wait "$QUORM_XVFB_PID" 2>/dev/null
-  [ -n "${QUORM_SESSION_DIR:-}" ] && rm -rf "$QUORM_SESSION_DIR"
+  # Everything is attempted, whatever fails: nothing of the session may be left behind.
+  set +e
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1; fi
+  if [ -n "${QUORM_XVFB_PID:-}" ]; then
+    kill "$QUORM_XVFB_PID" 2>/dev/null
+    wait "$QUORM_XVFB_PID" 2>/dev/null
+  fi
+  if [ -n "${QUORM_SESSION_DIR:-}" ]; then rm -rf "$QUORM_SESSION_DIR"; fi
   return 0
 }
