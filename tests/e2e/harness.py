@@ -132,14 +132,23 @@ class Display:
     """Real input through the X server, and what it shows."""
 
     @staticmethod
-    def click(x, y, double=False):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
-        subprocess.run(["xdotool", "click", "--repeat", "2" if double else "1",
-                        "--delay", "80", "1"], check=True)
+    def pointer():
+        out = subprocess.run(["xdotool", "getmouselocation"], capture_output=True, text=True,
+                             check=True).stdout
+        fields = dict(f.split(":") for f in out.split())
+        return int(fields["x"]), int(fields["y"])
 
     @staticmethod
     def move(x, y):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
+        # --sync waits for the pointer to arrive, which it never does where it already is.
+        if Display.pointer() != (x, y):
+            subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
+
+    @staticmethod
+    def click(x, y, double=False):
+        Display.move(x, y)
+        subprocess.run(["xdotool", "click", "--repeat", "2" if double else "1",
+                        "--delay", "80", "1"], check=True)
 
     @staticmethod
     def key(*names):
