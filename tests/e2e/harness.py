@@ -233,3 +233,16 @@ class ProgramTest(unittest.TestCase):
 
     def close_program(self, listing=None):
         return (listing or self.program.probe()).screen_with("Shutdown")
+
+    # A pixel of each screen's own picture, to tell that the screen is on the display.
+    MARKS = {"Shutdown": (160, 3, "#000080"),  # Close Program: the painted title bar
+             "Cancel": (30, 58, "#FFFF00"),    # Not Responding: the warning sign
+             "&Yes": (22, 32, "#0000FF")}      # Shut Down Windows: the computer's screen
+
+    def shown(self, listing, text):
+        """Waits until the screen with a control of that text is on the display; returns it."""
+        screen = listing.screen_with(text)
+        if text == "Cancel" and listing.screen_with("Shutdown") is screen:
+            screen = next(s for s in listing.screens() if s is not listing.screen_with("Shutdown"))
+        self.wait_shown(screen, *self.MARKS[text])
+        return screen

@@ -18,8 +18,16 @@ class NotRespondingScreen(ProgramTest):
         self.program.wait_for(
             lambda l: child(self.close_program(l), cls="ListBox")["selected"] == row, "the selection")
         self.click_child(self.close_program(), "End Task")
-        return self.program.wait_for(lambda l: l.screen_with("Cancel") and not l.screen_with("Shutdown"),
-                                     "the Not Responding screen")
+        listing = self.program.wait_for(
+            lambda l: l.screen_with("Cancel") and not l.screen_with("Shutdown"),
+            "the Not Responding screen")
+        self.shown(listing, "Cancel")
+        return listing
+
+    def back(self):
+        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        self.shown(listing, "Shutdown")
+        return listing
 
     def tasks(self, listing):
         return child(self.close_program(listing), cls="ListBox")
@@ -45,7 +53,7 @@ class NotRespondingScreen(ProgramTest):
         Display.save_picture("not_responding.png", screen["rect"])
 
         self.click_child(screen, "End Task")
-        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        listing = self.back()
         self.assertEqual(self.tasks(listing)["items"], ["Explorer"])
         self.assertEqual(self.tasks(listing)["selected"], -1)
         self.assertEqual(len(listing.screens()), 1)
@@ -54,7 +62,7 @@ class NotRespondingScreen(ProgramTest):
         listing = self.open_for(0)
         self.assertEqual(child(listing.screen_with("End Task"), cls="Static")["text"], "Explorer")
         self.click_child(listing.screen_with("End Task"), "Cancel")
-        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        listing = self.back()
         self.assertEqual(len(listing.screens()), 1)
         self.assertEqual(self.tasks(listing)["items"], ["Explorer", "Systray"])
         self.assertEqual(self.tasks(listing)["selected"], 0)
@@ -62,12 +70,12 @@ class NotRespondingScreen(ProgramTest):
     def test_a_second_visit_keeps_the_first_name_and_an_empty_list_opens_nothing(self):
         listing = self.open_for(1)
         self.click_child(listing.screen_with("End Task"), "End Task")
-        self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        self.back()
         listing = self.open_for(0)
         screen = listing.screen_with("End Task")
         self.assertEqual(child(screen, cls="Static")["text"], "Systray")
         self.click_child(screen, "End Task")
-        listing = self.program.wait_for(lambda l: self.close_program(l), "the task list again")
+        listing = self.back()
         self.assertEqual(self.tasks(listing)["items"], [])
         self.click_child(self.close_program(listing), "End Task")
         # "Shutdown" answers with a box: by then the End Task click has long been handled.

@@ -33,7 +33,7 @@ class ShutDownScreen(ProgramTest):
                 lambda l, seen=listing.boxes()[0]["hwnd"]: all(b["hwnd"] != seen for b in l.boxes()),
                 "the box to close")
         self.listing = self.program.wait_for(lambda l: l.screen_with("&Yes"), "Shut Down Windows")
-        self.screen = self.listing.screen_with("&Yes")
+        self.screen = self.shown(self.listing, "&Yes")
 
     def remove_planted_files(self):
         for name in (PIF_TESTED, "Exit.exe", "Exit To.exe", "Exit.exe.ran", "Exit To.exe.ran"):
@@ -107,6 +107,7 @@ class ShutDownScreen(ProgramTest):
         self.click_child(self.screen, "&Restart the computer?")
         self.click_child(self.screen, "&No")
         listing = self.program.wait_for(lambda l: l.screen_with("Shutdown"), "the task list again")
+        self.shown(listing, "Shutdown")
         self.assertEqual(len(listing.screens()), 1)
         self.assertEqual(child(self.close_program(listing), cls="ListBox")["items"],
                          ["Explorer", "Systray"])
