@@ -12,20 +12,6 @@ namespace frame {
 
 namespace {
 
-int Dpi(HWND window) {
-  HDC dc = GetDC(window);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(window, dc);
-  return dpi > 0 ? dpi : 96;
-}
-
-FontHandle CreateLayoutFont(const FontDescription& font, int dpi) {
-  return FontHandle(CreateFontW(-TwipsToPixels(font.points * 20, dpi), 0, 0, 0, font.weight, FALSE,
-                                FALSE, FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                font.face));
-}
-
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(
@@ -53,7 +39,7 @@ void Control::SetFocus() {
 
 HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                           const wchar_t* text, HFONT font) {
-  const int dpi = Dpi(parent);
+  const int dpi = DisplayDpi();
   window_ = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
                             TwipsToPixels(layout_.left, dpi), TwipsToPixels(layout_.top, dpi),
                             TwipsToPixels(layout_.width, dpi), TwipsToPixels(layout_.height, dpi),
@@ -61,7 +47,7 @@ HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, 
                             GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) Raise(errors::kCannotCreateWindow);
   if (layout_.font != nullptr) {
-    ownFont_ = CreateLayoutFont(*layout_.font, dpi);
+    ownFont_ = LoadFont(*layout_.font, dpi);
     font = ownFont_.get();
   }
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -99,7 +85,7 @@ void ListBox::Create(HWND parent, HFONT screenFont) {
   CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, L"",
               screenFont);
   // The height snaps to whole rows once the font is known, as the system list does.
-  const int dpi = Dpi(parent);
+  const int dpi = DisplayDpi();
   SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(layout_.width, dpi),
                TwipsToPixels(layout_.height, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,6 +1,7 @@
 #include "frame/resources.h"
 
 #include "frame/errors.h"
+#include "frame/units.h"
 
 namespace frame {
 
@@ -55,6 +56,19 @@ IconHandle LoadIconImage(const wchar_t* name, int size) {
     return icon;
   }
   Raise(errors::kResourceNotFound);
+}
+
+FontHandle LoadFont(const FontDescription& font, int dpi) {
+  return FontHandle(CreateFontW(-TwipsToPixels(font.points * 20, dpi), 0, 0, 0, font.weight, FALSE,
+                                FALSE, FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                font.face));
+}
+
+int DisplayDpi() {
+  ScreenDc screen(GetDC(nullptr));
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
+  return dpi > 0 ? dpi : 96;
 }
 
 }  // namespace frame

@@ -16,12 +16,6 @@ namespace {
 
 constexpr const wchar_t* kScreenClass = L"Quorm3Screen";
 
-int DisplayDpi() {
-  ScreenDc screen(GetDC(nullptr));
-  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
-  return dpi > 0 ? dpi : 96;
-}
-
 DWORD StyleFor(const ScreenLayout& layout) {
   DWORD style = WS_POPUP | WS_CLIPCHILDREN;
   const bool titleBar = layout.controlBox || layout.caption[0] != L'\0';
@@ -136,10 +130,7 @@ void Screen::CreateWindowForLayout() {
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
-  font_.reset(CreateFontW(-TwipsToPixels(kDefaultFont.points * 20, dpi), 0, 0, 0,
-                          kDefaultFont.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, kDefaultFont.face));
+  font_ = LoadFont(kDefaultFont, dpi);
   if (layout_.picture != nullptr) picture_ = LoadPicture(layout_.picture);
   if (layout_.icon != nullptr) {
     largeIcon_ = LoadIconImage(layout_.icon, 32);
