@@ -2,9 +2,11 @@
 add_library(quorm_core STATIC
   frame/app.cpp
   frame/controls.cpp
+  frame/keyboard.cpp
   frame/resources.cpp
   frame/screen.cpp
   services/module1.cpp
+  services/privilege.cpp
   services/runtime.cpp
   services/text.cpp
   screens/close_program/form1.cpp
@@ -16,7 +18,7 @@ add_library(quorm_core STATIC
 )
 target_include_directories(quorm_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(quorm_core PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
-target_link_libraries(quorm_core PUBLIC user32 gdi32 shell32)
+target_link_libraries(quorm_core PUBLIC user32 gdi32 advapi32 shell32)
 
 # The resources, compiled once and linked into every executable that shows the screens.
 add_library(quorm_resources OBJECT frame/quorm.rc)

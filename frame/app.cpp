@@ -23,6 +23,24 @@ bool TranslateForScreen(const MSG& message) {
   return used;
 }
 
+// No tick may reach a handler once an error is being reported.
+void StopEveryTimer() {
+  for (HWND window : ThreadWindowsOfClass(kScreenClassName))
+    if (Screen* screen = Screen::FromWindow(window)) screen->StopTimers();
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+// The top-level windows of the calling thread, hidden ones included.
+std::vector<HWND> ThreadWindows() {
+  std::vector<HWND> found;
+  EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 void Deliver(MSG& message) {
   if (TranslateForScreen(message)) return;
   TranslateMessage(&message);
@@ -48,6 +66,26 @@ HWND ApplicationWindow() {
   return window;
 }
 
+HWND ModalOwner() {
+  if (HWND active = GetActiveWindow(); active != nullptr && IsWindowVisible(active)) return active;
+  for (HWND window : ThreadWindowsOfClass(kScreenClassName))
+    if (IsWindowVisible(window)) return window;
+  return ApplicationWindow();
+}
+
+OthersDisabled::OthersDisabled(HWND modalOwner) {
+  for (HWND window : ThreadWindows())
+    if (window != modalOwner && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      disabled_.push_back(window);
+    }
+}
+
+OthersDisabled::~OthersDisabled() {
+  for (HWND window : disabled_)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
 void RunHandler(const std::function<void()>& handler) noexcept {
   try {
     handler();
@@ -62,6 +100,7 @@ void RunHandler(const std::function<void()>& handler) noexcept {
 
 void ReportAndEnd(const RuntimeError& error) noexcept {
   try {
+    StopEveryTimer();
     services::MsgBox(
         L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description,
         services::kStopOnly, kApplicationTitle);
@@ -72,21 +111,13 @@ void ReportAndEnd(const RuntimeError& error) noexcept {
 }
 
 std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className) {
-  struct Search {
-    const wchar_t* className;
-    std::vector<HWND> found;
-  } search{className, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (std::wstring_view(name) == s->className) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found = ThreadWindows();
+  std::erase_if(found, [className](HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return std::wstring_view(name) != className;
+  });
+  return found;
 }
 
 bool DeliverPendingMessages() {

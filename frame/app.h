@@ -31,4 +31,22 @@ std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className);
 // The frame's hidden top-level window; screens without a taskbar button are owned by it.
 HWND ApplicationWindow();
 
+// The window a message box belongs to: the thread's active window, else its visible screen,
+// else the frame's hidden window. A box with an owner has no taskbar button of its own, and
+// gives the activation back to its owner when it closes.
+HWND ModalOwner();
+
+// While it lives, every other enabled top-level window of this thread is disabled, so that
+// only the modal window takes input; they are enabled again when it goes.
+class OthersDisabled {
+ public:
+  explicit OthersDisabled(HWND modalOwner);
+  ~OthersDisabled();
+  OthersDisabled(const OthersDisabled&) = delete;
+  OthersDisabled& operator=(const OthersDisabled&) = delete;
+
+ private:
+  std::vector<HWND> disabled_;
+};
+
 }  // namespace frame

@@ -76,7 +76,9 @@ void CommandButton::ShowAsDefault(bool asDefault) {
 }
 
 void CommandButton::OnNotify(WORD code) {
-  if (code == BN_CLICKED) Press();
+  // A button that notifies of focus turns the second click of a quick pair into a double
+  // click; each is a press all the same.
+  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Press();
 }
 
 // List box.

@@ -31,6 +31,7 @@ class Control {
 
  protected:
   friend class Screen;
+  friend class DialogKeyboard;
   // Creates the control's window on the screen's freshly created window.
   virtual void Create(HWND parent, HFONT screenFont) = 0;
   // The screen's window is gone, and this control's with it.

@@ -57,6 +57,9 @@ struct ScreenLayout {
   int clientLeft = 0, clientTop = 0;  // for kManual
   const wchar_t* picture = nullptr;   // a BMP resource drawn at the client area's top left
   const wchar_t* icon = nullptr;      // an ICO resource
+  // Input typed or clicked ahead, before the screen showed, is thrown away when it shows: for a
+  // screen whose answer must be given knowingly.
+  bool discardsTypeAhead = false;
   std::span<const ControlLayout> controls;
 };
 

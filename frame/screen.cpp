@@ -1,7 +1,6 @@
 #include "frame/screen.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <string>
 
 #include "frame/app.h"
@@ -13,8 +12,6 @@
 namespace frame {
 
 namespace {
-
-constexpr const wchar_t* kScreenClass = L"Quorm3Screen";
 
 DWORD StyleFor(const ScreenLayout& layout) {
   DWORD style = WS_POPUP | WS_CLIPCHILDREN;
@@ -40,24 +37,8 @@ void RegisterScreenClass(WNDPROC windowProc) {
   wc.lpfnWndProc = windowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.lpszClassName = kScreenClass;
+  wc.lpszClassName = kScreenClassName;
   RegisterClassExW(&wc);  // a second registration fails harmlessly
-}
-
-bool IsOption(const Control* c) {
-  return dynamic_cast<const OptionButton*>(c) != nullptr;
-}
-
-wchar_t AccessKeyOf(const wchar_t* caption) {
-  for (const wchar_t* p = caption; *p != L'\0'; ++p) {
-    if (*p != L'&') continue;
-    if (p[1] == L'&') {
-      ++p;
-      continue;
-    }
-    return static_cast<wchar_t>(std::towupper(p[1]));
-  }
-  return L'\0';
 }
 
 }  // namespace
@@ -99,7 +80,7 @@ void Screen::Load() {
   std::sort(inLayoutOrder.begin(), inLayoutOrder.end(),
             [](const Control* a, const Control* b) { return a->layout().id < b->layout().id; });
   for (Control* control : inLayoutOrder) control->Create(window_, font_.get());
-  UpdateDefaultButton();
+  keyboard_.UpdateDefaultButton();
   Form_Load();
 }
 
@@ -116,7 +97,7 @@ void Screen::CreateWindowForLayout() {
   const bool systemPlaces = layout_.startPosition == StartPosition::kWindowsDefault;
   const POINT at = systemPlaces ? POINT{CW_USEDEFAULT, CW_USEDEFAULT} : InitialPosition(outer);
   HWND owner = layout_.showInTaskbar ? nullptr : ApplicationWindow();
-  HWND created = CreateWindowExW(exStyle, kScreenClass, layout_.caption,
+  HWND created = CreateWindowExW(exStyle, kScreenClassName, layout_.caption,
                                  systemPlaces ? WS_OVERLAPPED | WS_CLIPCHILDREN : style, at.x, at.y,
                                  outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
                                  GetModuleHandleW(nullptr), this);
@@ -164,7 +145,8 @@ void Screen::Show() {
   SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
   SetForegroundWindow(window_);
   SetActiveWindow(window_);
-  if (GetActiveWindow() == window_ && ActiveControl() == nullptr) FocusFirstControl();
+  if (GetActiveWindow() == window_ && ActiveControl() == nullptr) keyboard_.FocusFirstControl();
+  if (layout_.discardsTypeAhead) DialogKeyboard::DiscardPendingInput();
 }
 
 void Screen::Hide() {
@@ -201,6 +183,12 @@ double Screen::Height() {
   return PixelsToTwips(r.bottom - r.top, DisplayDpi());
 }
 
+void Screen::StopTimers() {
+  if (!Loaded()) return;
+  for (Control* c : controls_)
+    if (auto* timer = dynamic_cast<Timer*>(c)) timer->SetEnabled(false);
+}
+
 Control* Screen::ActiveControl() {
   HWND focus = GetFocus();
   if (focus == nullptr || window_ == nullptr) return nullptr;
@@ -214,12 +202,12 @@ Screen* Screen::FromWindow(HWND window) {
   if (root == nullptr) return nullptr;
   wchar_t className[32] = {};
   GetClassNameW(root, className, 32);
-  if (std::wstring_view(className) != kScreenClass) return nullptr;
+  if (std::wstring_view(className) != kScreenClassName) return nullptr;
   return reinterpret_cast<Screen*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
 bool Screen::AnyLoaded() {
-  for (HWND window : ThreadWindowsOfClass(kScreenClass))
+  for (HWND window : ThreadWindowsOfClass(kScreenClassName))
     if (FromWindow(window) != nullptr) return true;
   return false;
 }
@@ -303,7 +291,7 @@ LRESULT Screen::OnColor(HDC dc, HWND from) {
 void Screen::OnCommand(HWND from, WORD code) {
   for (Control* c : controls_) {
     if (c->window() != from) continue;
-    if (code == BN_SETFOCUS || code == LBN_SETFOCUS) UpdateDefaultButton();
+    if (code == BN_SETFOCUS || code == LBN_SETFOCUS) keyboard_.UpdateDefaultButton();
     c->OnNotify(code);
     return;
   }
@@ -328,9 +316,9 @@ void Screen::OnActivate(WPARAM wParam) {
       IsWindowVisible(lastFocus_)) {
     ::SetFocus(lastFocus_);
   } else {
-    FocusFirstControl();
+    keyboard_.FocusFirstControl();
   }
-  UpdateDefaultButton();
+  keyboard_.UpdateDefaultButton();
 }
 
 void Screen::OnClose() {
@@ -345,151 +333,6 @@ void Screen::OnDestroyed() {
   largeIcon_.reset();
   smallIcon_.reset();
   lastFocus_ = nullptr;
-}
-
-std::vector<Control*> Screen::TabOrder() {
-  std::vector<Control*> order;
-  for (Control* c : controls_)
-    if (c->TakesFocus() && c->window() != nullptr && IsWindowVisible(c->window()) &&
-        IsWindowEnabled(c->window()))
-      order.push_back(c);
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    return a->layout().tabIndex < b->layout().tabIndex;
-  });
-  // Tab reaches an option group through its selected option only.
-  const bool anySelected = std::any_of(order.begin(), order.end(), [](Control* c) {
-    return IsOption(c) && static_cast<OptionButton*>(c)->Value();
-  });
-  if (anySelected)
-    std::erase_if(
-        order, [](Control* c) { return IsOption(c) && !static_cast<OptionButton*>(c)->Value(); });
-  return order;
-}
-
-void Screen::FocusFirstControl() {
-  const std::vector<Control*> order = TabOrder();
-  if (!order.empty()) ::SetFocus(order.front()->window());
-}
-
-void Screen::MoveFocus(bool backwards) {
-  const std::vector<Control*> order = TabOrder();
-  if (order.empty()) return;
-  const auto current = std::find(order.begin(), order.end(), ActiveControl());
-  size_t next = 0;
-  if (current != order.end()) {
-    const size_t at = static_cast<size_t>(current - order.begin());
-    next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
-  } else if (backwards) {
-    next = order.size() - 1;
-  }
-  ::SetFocus(order[next]->window());
-}
-
-void Screen::MoveWithinOptionGroup(OptionButton& from, bool backwards) {
-  std::vector<OptionButton*> group;
-  for (Control* c : controls_)
-    if (IsOption(c) && c->window() != nullptr && IsWindowEnabled(c->window()))
-      group.push_back(static_cast<OptionButton*>(c));
-  std::stable_sort(group.begin(), group.end(), [](const Control* a, const Control* b) {
-    return a->layout().tabIndex < b->layout().tabIndex;
-  });
-  const auto current = std::find(group.begin(), group.end(), &from);
-  if (current == group.end()) return;
-  const size_t at = static_cast<size_t>(current - group.begin());
-  OptionButton* next =
-      group[backwards ? (at + group.size() - 1) % group.size() : (at + 1) % group.size()];
-  next->SetFocus();
-  next->SetValue(true);
-  if (next->Click) next->Click();
-}
-
-bool Screen::PressAccessKey(wchar_t key) {
-  const wchar_t wanted = static_cast<wchar_t>(std::towupper(key));
-  std::vector<Control*> order = controls_;
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    return a->layout().tabIndex < b->layout().tabIndex;
-  });
-  for (size_t i = 0; i < order.size(); ++i) {
-    Control* c = order[i];
-    if (c->window() == nullptr || !IsWindowEnabled(c->window()) || !IsWindowVisible(c->window()) ||
-        AccessKeyOf(c->layout().caption) != wanted)
-      continue;
-    if (auto* button = dynamic_cast<CommandButton*>(c)) {
-      button->SetFocus();
-      button->Press();
-    } else if (auto* option = dynamic_cast<OptionButton*>(c)) {
-      option->SetFocus();
-      option->SetValue(true);
-      if (option->Click) option->Click();
-    } else {
-      // A label's access key moves on to the next control that Tab would reach.
-      for (Control* next : TabOrder())
-        if (next->layout().tabIndex > c->layout().tabIndex) {
-          next->SetFocus();
-          break;
-        }
-    }
-    return true;
-  }
-  return false;
-}
-
-void Screen::UpdateDefaultButton() {
-  // A focused push button shows the heavier frame; otherwise the layout's default does.
-  Control* focused = ActiveControl();
-  const bool buttonFocused = dynamic_cast<CommandButton*>(focused) != nullptr;
-  for (Control* c : controls_)
-    if (auto* button = dynamic_cast<CommandButton*>(c); button != nullptr && c->window() != nullptr)
-      button->ShowAsDefault(buttonFocused ? c == focused : c->layout().isDefault);
-}
-
-bool Screen::TranslateKey(const MSG& message) {
-  if (window_ == nullptr || !IsWindowEnabled(window_)) return false;
-  Control* focused = ActiveControl();
-  switch (message.message) {
-    case WM_KEYDOWN:
-      switch (message.wParam) {
-        case VK_TAB:
-          MoveFocus(GetKeyState(VK_SHIFT) < 0);
-          return true;
-        case VK_RETURN:
-          if (auto* button = dynamic_cast<CommandButton*>(focused)) {
-            button->Press();
-            return true;
-          }
-          for (Control* c : controls_)
-            if (auto* button = dynamic_cast<CommandButton*>(c);
-                button != nullptr && c->layout().isDefault && c->window() != nullptr &&
-                IsWindowEnabled(c->window())) {
-              button->Press();
-              return true;
-            }
-          return false;
-        case VK_ESCAPE:
-          return true;  // no screen of this program has a cancel button
-        case VK_UP:
-        case VK_LEFT:
-        case VK_DOWN:
-        case VK_RIGHT:
-          if (auto* option = dynamic_cast<OptionButton*>(focused)) {
-            MoveWithinOptionGroup(*option, message.wParam == VK_UP || message.wParam == VK_LEFT);
-            return true;
-          }
-          return false;
-        default:
-          return false;
-      }
-    case WM_SYSCHAR:
-      return PressAccessKey(static_cast<wchar_t>(message.wParam));
-    case WM_CHAR:
-      // Buttons take no typing, so a plain letter acts as its access key there.
-      if (message.wParam == L'\t' || message.wParam == L'\r' || message.wParam == 27) return true;
-      if (dynamic_cast<CommandButton*>(focused) != nullptr || IsOption(focused))
-        return PressAccessKey(static_cast<wchar_t>(message.wParam));
-      return false;
-    default:
-      return false;
-  }
 }
 
 }  // namespace frame

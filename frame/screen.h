@@ -9,9 +9,13 @@
 
 #include "frame/controls.h"
 #include "frame/handles.h"
+#include "frame/keyboard.h"
 #include "frame/layout.h"
 
 namespace frame {
+
+// The window class of every screen.
+inline constexpr const wchar_t* kScreenClassName = L"Quorm3Screen";
 
 class Screen {
  public:
@@ -40,7 +44,9 @@ class Screen {
   // The control that has the keyboard focus, or nullptr.
   Control* ActiveControl();
   // Keyboard handling like a system dialog; true when the message was used up.
-  bool TranslateKey(const MSG& message);
+  bool TranslateKey(const MSG& message) { return keyboard_.Translate(message); }
+  // Stops every timer of the screen: no tick reaches a handler any more.
+  void StopTimers();
   // The screen that owns a window, or nullptr.
   static Screen* FromWindow(HWND window);
   // Whether any screen of this thread is still loaded.
@@ -51,6 +57,7 @@ class Screen {
 
  private:
   friend class Control;
+  friend class DialogKeyboard;
   void Load();
   void Register(Control& control) { controls_.push_back(&control); }
   const ControlLayout& FindLayout(const wchar_t* name) const;
@@ -67,13 +74,6 @@ class Screen {
   void OnClose();
   void OnDestroyed();
 
-  std::vector<Control*> TabOrder();
-  void FocusFirstControl();
-  void MoveFocus(bool backwards);
-  void MoveWithinOptionGroup(OptionButton& from, bool backwards);
-  bool PressAccessKey(wchar_t key);
-  void UpdateDefaultButton();
-
   const ScreenLayout& layout_;
   std::vector<Control*> controls_;
   HWND window_ = nullptr;  // owned through windowOwner_
@@ -83,6 +83,7 @@ class Screen {
   IconHandle largeIcon_;
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;
+  DialogKeyboard keyboard_{*this};
 };
 
 // The size of the whole display, in twips.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "frame/errors.h"
+#include "services/privilege.h"
 
 namespace {
 
@@ -99,6 +100,10 @@ int32_t GetUserNameA(std::wstring& lpBuffer, int32_t& nSize) {
 }
 
 int32_t ExitWindowsEx(int32_t uFlags, int32_t dwReserved) {
+  // Shutting down or restarting needs the privilege enabled first; if that fails, the system
+  // refuses the call and the caller carries on, as with any refusal.
+  constexpr int32_t kNeedsPrivilege = EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF;
+  if ((uFlags & kNeedsPrivilege) != 0) services::EnableShutdownPrivilege();
   return Resolve<ExitWindowsFunction>(table.exitWindows)(static_cast<UINT>(uFlags),
                                                          static_cast<DWORD>(dwReserved));
 }

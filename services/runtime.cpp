@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "frame/app.h"
 #include "frame/errors.h"
 #include "frame/project.h"
 
@@ -42,10 +43,13 @@ using ProcessHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleClose
 }  // namespace
 
 void MsgBox(const std::wstring& prompt, int style, std::optional<std::wstring> title) {
-  // Task-modal without an owner: every screen of the program waits for the box.
+  // The box belongs to the window that asked, as a system dialog's box does: it has no taskbar
+  // button, and closing it activates that window again. No other window takes input meanwhile.
   const std::wstring caption = title.value_or(frame::kApplicationTitle);
-  MessageBoxW(nullptr, prompt.c_str(), caption.c_str(),
-              static_cast<UINT>(style) | MB_TASKMODAL | MB_SETFOREGROUND);
+  HWND owner = frame::ModalOwner();
+  frame::OthersDisabled othersWait(owner);
+  MessageBoxW(owner, prompt.c_str(), caption.c_str(),
+              static_cast<UINT>(style) | MB_APPLMODAL | MB_SETFOREGROUND);
 }
 
 double Shell(const std::wstring& path, int windowStyle) {

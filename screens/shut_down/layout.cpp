@@ -106,6 +106,7 @@ const frame::ScreenLayout kLayout{
     .startPosition = frame::StartPosition::kManual,
     .clientLeft = 1515,
     .clientTop = 1470,
+    .discardsTypeAhead = true,  // its Yes really shuts down
     .controls = kControls,
 };
 

@@ -42,6 +42,25 @@ def windows_directory_on_disk():
     return os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows")
 
 
+def throwaway_prefix(test, workdir, registry=()):
+    """A copy of the session's prefix with a server of its own, for a test whose program may
+    end the Wine session: only this copy's session ends. `registry` holds (key, name, value)
+    strings set in the copy first. Returns the environment that runs programs in it."""
+    prefix = os.path.join(workdir, "prefix")
+    shutil.copytree(os.environ["WINEPREFIX"], prefix, symlinks=True)
+    env = dict(os.environ, WINEPREFIX=prefix)
+    server_log = open(os.path.join(workdir, "wineserver.log"), "wb")
+    test.addCleanup(server_log.close)
+    subprocess.run(["wineserver", "-p"], env=env, stdout=server_log, stderr=subprocess.STDOUT,
+                   check=True)
+    test.addCleanup(subprocess.run, ["wineserver", "-k"], env=env)
+    for key, name, value in registry:
+        subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"], env=env,
+                       stdin=subprocess.DEVNULL, stdout=server_log, stderr=subprocess.STDOUT,
+                       check=True, timeout=120)
+    return {"WINEPREFIX": prefix}
+
+
 class Listing:
     """What the probe saw of the program's windows at one moment."""
 
@@ -50,6 +69,7 @@ class Listing:
         self.running = data["running"]
         self.windows = data["windows"]
         self.focus = data["focus"]
+        self.active = data["active"]
 
     def visible(self, cls):
         return [w for w in self.windows if w["visible"] and w["class"] == cls]
@@ -151,8 +171,8 @@ class Display:
                         "--delay", "80", "1"], check=True)
 
     @staticmethod
-    def key(*names):
-        subprocess.run(["xdotool", "key", "--delay", "50", *names], check=True)
+    def key(*names, delay=50):
+        subprocess.run(["xdotool", "key", "--delay", str(delay), *names], check=True)
 
     @staticmethod
     def screenshot():
@@ -228,8 +248,8 @@ class ProgramTest(unittest.TestCase):
         self.program.stop()
         shutil.rmtree(self.workdir, ignore_errors=True)
 
-    def click_child(self, window, text):
-        Display.click(*centre(child(window, text=text)["rect"]))
+    def click_child(self, window, text, double=False):
+        Display.click(*centre(child(window, text=text)["rect"]), double=double)
 
     def close_program(self, listing=None):
         return (listing or self.program.probe()).screen_with("Shutdown")

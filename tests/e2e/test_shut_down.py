@@ -4,10 +4,11 @@ import os
 import shutil
 import subprocess
 import tempfile
+import time
 import unittest
 
-from harness import (HELPER, Display, Program, ProgramTest, box_text, child, wait_for,
-                     windows_directory_on_disk)
+from harness import (HELPER, Display, Program, ProgramTest, box_text, child, throwaway_prefix,
+                     wait_for, windows_directory_on_disk)
 
 PIF_TESTED = "Exit to dos.pif"
 MISSING_MESSAGE = ("Cannot find C:\\windows\\Exit To Dos.pif\n\n"
@@ -137,31 +138,51 @@ class ShutDownScreen(ProgramTest):
 
 
 class ShutDownForReal(unittest.TestCase):
-    """"Yes" with "Shut down" ends the Wine session of a prefix made for this test alone."""
+    """Runs that may really end the Wine session, each in a prefix made for that test alone."""
 
-    def test_yes_shuts_the_session_down_and_the_program_ends_with_it(self):
+    RELAY = ("HKCU\\Software\\Wine\\Debug", "RelayInclude",
+             "user32.ExitWindowsEx;advapi32.AdjustTokenPrivileges")
+
+    def start(self, registry=(), env=None):
         workdir = tempfile.mkdtemp(prefix="quorm3-e2e-")
         self.addCleanup(shutil.rmtree, workdir, True)
-        prefix = os.path.join(workdir, "prefix")
-        shutil.copytree(os.environ["WINEPREFIX"], prefix, symlinks=True)
-        env = {"WINEPREFIX": prefix}
-        server_log = open(os.path.join(workdir, "wineserver.log"), "wb")
-        self.addCleanup(server_log.close)
-        subprocess.run(["wineserver", "-p"], env=dict(os.environ, **env), stdout=server_log,
-                       stderr=subprocess.STDOUT, check=True)
-        self.addCleanup(subprocess.run, ["wineserver", "-k"], env=dict(os.environ, **env))
-        program = Program(workdir, env)
-        self.addCleanup(program.stop)
-        listing = program.wait_for(lambda l: l.screen_with("Shutdown"), "the Close Program screen", 60)
+        self.program = Program(workdir, dict(throwaway_prefix(self, workdir, registry), **(env or {})))
+        self.addCleanup(self.program.stop)
+        listing = self.program.wait_for(lambda l: l.screen_with("Shutdown"), "the Close Program screen",
+                                        60)
+        ProgramTest.wait_shown(listing.screen_with("Shutdown"), *ProgramTest.MARKS["Shutdown"])
+        return workdir
+
+    def test_yes_enables_the_shut_down_privilege_then_shuts_the_session_down(self):
+        workdir = self.start([self.RELAY], {"WINEDEBUG": "+relay"})
         Display.key("Return")
         for _ in range(2):
-            program.wait_for(lambda l: l.boxes(), "an announcement")
+            self.program.wait_for(lambda l: l.boxes(), "an announcement")
             Display.key("Return")
-        listing = program.wait_for(lambda l: l.screen_with("&Yes") and not l.boxes(),
-                                   "Shut Down Windows")
+        listing = self.program.wait_for(lambda l: l.screen_with("&Yes") and not l.boxes(),
+                                        "Shut Down Windows")
         self.assertEqual(listing.focus, child(listing.screen_with("&Yes"), text="&Yes")["hwnd"])
         Display.key("Return")
-        self.assertEqual(program.wait_for_exit(120), 0)
+        self.assertEqual(self.program.wait_for_exit(120), 0)
+        with open(os.path.join(workdir, "program.log"), errors="replace") as log:
+            calls = [("Adjust" if "AdjustTokenPrivileges" in line else "Exit")
+                     for line in log if "Call " in line and
+                     ("AdjustTokenPrivileges" in line or "ExitWindowsEx" in line)]
+        self.assertEqual(calls, ["Adjust", "Exit"])
+
+    def test_enters_typed_ahead_never_reach_yes(self):
+        self.start()
+        Display.key("Return", "Return", "Return", "Return", delay=0)
+        self.program.wait_for(lambda l: not l.running or (l.screen_with("&Yes") and not l.boxes()),
+                              "Shut Down Windows")
+        deadline = time.monotonic() + 5
+        while time.monotonic() < deadline:  # five seconds in which a stray Enter would act
+            self.assertTrue(self.program.running(), "the typed-ahead Enter pressed Yes")
+            time.sleep(0.2)
+        listing = self.program.probe()
+        screen = listing.screen_with("&Yes")
+        self.assertIsNotNone(screen)
+        self.assertEqual(listing.focus, child(screen, text="&Yes")["hwnd"])
 
 
 if __name__ == "__main__":

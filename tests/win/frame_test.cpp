@@ -7,6 +7,7 @@
 #include "frame/app.h"
 #include "frame/errors.h"
 #include "frame/screen.h"
+#include "services/runtime.h"
 #include "support.h"
 
 namespace {
@@ -365,6 +366,19 @@ TEST_F(Frame, ClicksAndDoubleClicksReachTheirHandlers) {
   EXPECT_EQ(Sample->doubleClicks, 1);
 }
 
+TEST_F(Frame, EveryClickOfAQuickPairIsAPress) {
+  Sample->Show();
+  HWND button = Sample->First.hwnd();
+  const LPARAM at = MAKELPARAM(5, 5);
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(button, WM_LBUTTONUP, 0, at);
+  SendMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, at);  // the second click of a quick pair
+  SendMessageW(button, WM_LBUTTONUP, 0, at);
+  EXPECT_TRUE(WaitUntil([] { return Sample->firstClicks == 2; }));
+  testing_support::DeliverFor(100);
+  EXPECT_EQ(Sample->firstClicks, 2);
+}
+
 TEST_F(Frame, TimersTickWhileHiddenAndStopWhenUnloaded) {
   Plain->Hide();
   Sample->Hide();
@@ -484,6 +498,53 @@ TEST_F(Keyboard, ArrowKeysMoveTheSelectionWithinTheOptionGroup) {
   Press(VK_UP);
   EXPECT_TRUE(Sample->Gamma.Value());
   EXPECT_FALSE(Sample->Alpha.Value());
+}
+
+TEST_F(Keyboard, ArrowKeysOnAButtonWalkTheTabOrder) {
+  Press(VK_RIGHT);
+  EXPECT_EQ(GetFocus(), Sample->First.hwnd());
+  Press(VK_LEFT);
+  EXPECT_EQ(GetFocus(), Sample->Second.hwnd());
+  Press(VK_UP);  // from the first of the tab order round to the last
+  EXPECT_EQ(GetFocus(), Sample->Third.hwnd());
+  Press(VK_LEFT);  // into the option group through its selected option
+  EXPECT_EQ(GetFocus(), Sample->Alpha.hwnd());
+  EXPECT_TRUE(Sample->Alpha.Value());
+  Sample->First.SetFocus();
+  Press(VK_DOWN);
+  EXPECT_EQ(GetFocus(), Sample->Items.hwnd());
+  Press(VK_DOWN);  // the list keeps its own arrows
+  EXPECT_EQ(GetFocus(), Sample->Items.hwnd());
+  EXPECT_EQ(Sample->firstClicks + Sample->secondClicks + Sample->thirdClicks, 0);
+}
+
+TEST_F(Keyboard, AMessageBoxBelongsToTheScreenThatOpenedIt) {
+  Plain->Show();
+  Sample->Show();
+  Sample->Items.SetFocus();
+  HWND owner = nullptr;
+  bool sampleTakesInput = true, plainTakesInput = true;
+  testing_support::MessageBoxWatcher watcher;
+  watcher.whileOpen = [&](HWND box) {
+    owner = GetWindow(box, GW_OWNER);
+    sampleTakesInput = IsWindowEnabled(Sample->hwnd()) != FALSE;
+    plainTakesInput = IsWindowEnabled(Plain->hwnd()) != FALSE;
+  };
+  services::MsgBox(L"Boxed", services::kStopOnly);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(owner, Sample->hwnd());
+  EXPECT_FALSE(sampleTakesInput);
+  EXPECT_FALSE(plainTakesInput);
+  EXPECT_TRUE(IsWindowEnabled(Sample->hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(Plain->hwnd()));
+  EXPECT_TRUE(WaitUntil([] { return GetActiveWindow() == Sample->hwnd(); }));
+  EXPECT_EQ(GetFocus(), Sample->Items.hwnd());
+  // With no screen of the program active, the box still belongs to a window of its own.
+  Sample->Hide();
+  Plain->Hide();
+  watcher.whileOpen = [&](HWND box) { owner = GetWindow(box, GW_OWNER); };
+  services::MsgBox(L"Alone", services::kStopOnly);
+  EXPECT_EQ(owner, frame::ApplicationWindow());
 }
 
 bool DrawnAsDefault(HWND button) {

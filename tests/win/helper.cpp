@@ -55,6 +55,23 @@ int EndDuringBox() {
   return 3;
 }
 
+// Timer1's ShowCursor cannot be found. While the report is open, both timers are made to tick
+// again: neither may run, so the report stays the only one, and closing it ends the program.
+int FailingTimer() {
+  testing_support::Recorders::MissingFunction() = "ShowCursor";
+  testing_support::MessageBoxWatcher watcher(false);
+  watcher.whileOpen = [](HWND) {
+    Log("report open");
+    PostMessageW(Form1->hwnd(), WM_TIMER, 2, 0);  // Timer1
+    PostMessageW(Form1->hwnd(), WM_TIMER, 1, 0);  // Timer2
+  };
+  frame::RunHandler([] { Form1->Show(); });
+  PostMessageW(Form1->hwnd(), WM_TIMER, 2, 0);
+  testing_support::DeliverFor(60000);
+  Log("continued");
+  return 3;
+}
+
 }  // namespace
 
 int main() {
@@ -66,5 +83,6 @@ int main() {
   const std::wstring scenario = argv[1];
   if (scenario == L"error-report") return ErrorReport();
   if (scenario == L"end-during-box") return EndDuringBox();
+  if (scenario == L"failing-timer") return FailingTimer();
   return 2;
 }

@@ -143,18 +143,18 @@ struct Listing {
   std::vector<HWND> windows;
 };
 
+BOOL CALLBACK CollectWindowOfListing(HWND window, LPARAM lParam) {
+  auto* l = reinterpret_cast<Listing*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  for (DWORD wanted : l->pids)
+    if (pid == wanted) l->windows.push_back(window);
+  return TRUE;
+}
+
 int Probe(const std::wstring& exe, const std::wstring& path) {
   Listing listing{ProcessesNamed(exe), {}};
-  EnumWindows(
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* l = reinterpret_cast<Listing*>(lParam);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        for (DWORD wanted : l->pids)
-          if (pid == wanted) l->windows.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&listing));
+  EnumWindows(CollectWindowOfListing, reinterpret_cast<LPARAM>(&listing));
   std::ostringstream out;
   out << "{\"running\":" << (listing.pids.empty() ? "false" : "true");
   HWND focus = nullptr, active = nullptr;

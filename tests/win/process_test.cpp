@@ -22,6 +22,22 @@ std::filesystem::path HereDirectory() {
   return std::filesystem::path(self).parent_path();
 }
 
+struct BoxSearch {
+  DWORD pid;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectBox(HWND window, LPARAM lParam) {
+  auto* s = reinterpret_cast<BoxSearch*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (pid == s->pid && IsWindowVisible(window) && std::wstring_view(className) == L"#32770")
+    s->found.push_back(window);
+  return TRUE;
+}
+
 class Helper {
  public:
   Helper(const wchar_t* scenario, const std::filesystem::path& log) {
@@ -49,22 +65,8 @@ class Helper {
   }
   // The helper's visible message boxes.
   std::vector<HWND> Boxes() const {
-    struct Search {
-      DWORD pid;
-      std::vector<HWND> found;
-    } search{process_.dwProcessId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM lParam) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(lParam);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(window, &pid);
-          wchar_t className[16] = {};
-          GetClassNameW(window, className, 16);
-          if (pid == s->pid && IsWindowVisible(window) && std::wstring_view(className) == L"#32770")
-            s->found.push_back(window);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    BoxSearch search{process_.dwProcessId, {}};
+    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
 
@@ -108,6 +110,22 @@ TEST_F(Processes, AnUnhandledErrorIsReportedThenTheProgramEnds) {
   PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
   EXPECT_EQ(helper.ExitCode(), 0);
   EXPECT_EQ(LogText().find("continued"), std::string::npos);
+}
+
+TEST_F(Processes, AFailingTimerIsReportedOnceAndClosingTheReportEnds) {
+  Helper helper(L"failing-timer", dir_ / L"log.txt");
+  ASSERT_TRUE(helper.started());
+  std::vector<HWND> boxes;
+  ASSERT_TRUE(WaitUntil([&] { return !(boxes = helper.Boxes()).empty(); }, 30000));
+  EXPECT_EQ(testing_support::TextOf(GetDlgItem(boxes[0], 0xFFFF)),
+            L"Run-time error '53':\n\nFile not found: user32");
+  // The helper made both timers tick while the report is open: no second report, no end.
+  ASSERT_TRUE(WaitUntil([&] { return LogText() == "report open\n"; }));
+  EXPECT_FALSE(WaitUntil([&] { return helper.Boxes().size() > 1; }, 1500));
+  EXPECT_EQ(helper.ExitCode(0), -1);
+  PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(helper.ExitCode(), 0);
+  EXPECT_EQ(LogText(), "report open\n");
 }
 
 TEST_F(Processes, EndWhileABoxIsOpenEndsEverythingAndTheHandlerDoesNotContinue) {

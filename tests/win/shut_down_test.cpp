@@ -6,6 +6,7 @@
 
 #include "screens_fixture.h"
 #include "services/arith.h"
+#include "services/privilege.h"
 #include "services/runtime.h"
 
 namespace {
@@ -93,6 +94,32 @@ TEST_F(ShutDown, YesCarriesOutTheSelectedOptionAndTheScreenStays) {
   EXPECT_EQ(ExitFlags(), (std::vector<long long>{1, 2, 0, 0}));
   EXPECT_TRUE(Form3->Visible());
   EXPECT_FALSE(Form1->Visible());
+}
+
+// The token's shut-down privilege, switched off again as a new process has it.
+void DisableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token));
+  TOKEN_PRIVILEGES off{};
+  off.PrivilegeCount = 1;
+  ASSERT_TRUE(LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &off.Privileges[0].Luid));
+  AdjustTokenPrivileges(token, FALSE, &off, 0, nullptr, nullptr);
+  CloseHandle(token);
+  ASSERT_FALSE(services::ShutdownPrivilegeEnabled());
+}
+
+TEST_F(ShutDown, ShutDownAndRestartHaveTheShutDownPrivilegeEnabledAtTheCall) {
+  Form3->Logoff.SetValue(true);
+  DisableShutdownPrivilege();
+  Form3->Yes.Press();  // a log-off needs none, and none is asked for
+  Form3->Shutdown.SetValue(true);
+  Form3->Yes.Press();
+  DisableShutdownPrivilege();
+  Form3->Restart.SetValue(true);
+  Form3->Yes.Press();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{0, 1, 2}));
+  EXPECT_EQ(testing_support::Recorders::PrivilegeAtExitWindows(),
+            (std::vector<bool>{false, true, true}));
 }
 
 TEST_F(ShutDown, KeysWorkAsInTheSystemDialog) {

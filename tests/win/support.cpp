@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "frame/app.h"
+#include "frame/errors.h"
 #include "services/module1.h"
+#include "services/privilege.h"
 
 namespace testing_support {
 
@@ -44,6 +46,7 @@ BOOL WINAPI RecordGetUserNameA(LPSTR buffer, LPDWORD size) {
 }
 
 BOOL WINAPI RecordExitWindowsEx(UINT flags, DWORD reserved) {
+  Recorders::PrivilegeAtExitWindows().push_back(services::ShutdownPrivilegeEnabled());
   Record({"ExitWindowsEx", {flags, reserved}, {}});
   return TRUE;
 }
@@ -64,6 +67,8 @@ services::ExternalAddress AddressOf(F function) {
 services::ExternalAddress Resolve(const char* library, const char* function) {
   Recorders::Lookups().push_back(std::string(library) + "!" + function);
   const std::string name = function;
+  if (name == Recorders::MissingFunction())
+    frame::Raise(53, L"File not found: " + std::wstring(library, library + strlen(library)));
   if (name == "ShowCursor") return AddressOf(RecordShowCursor);
   if (name == "GetUserNameA") return AddressOf(RecordGetUserNameA);
   if (name == "ExitWindowsEx") return AddressOf(RecordExitWindowsEx);
@@ -91,6 +96,14 @@ void CALLBACK WatchBoxes(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM found) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window))
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
@@ -111,6 +124,8 @@ void DeliverFor(int milliseconds) {
 Recorders::Recorders() {
   Calls().clear();
   Lookups().clear();
+  MissingFunction().clear();
+  PrivilegeAtExitWindows().clear();
   UserName() = "root";
   DisplayCounter() = 0;
   services::SetFunctionResolver(Resolve);
@@ -143,6 +158,14 @@ int& Recorders::DisplayCounter() {
   static int counter = 0;
   return counter;
 }
+std::string& Recorders::MissingFunction() {
+  static std::string function;
+  return function;
+}
+std::vector<bool>& Recorders::PrivilegeAtExitWindows() {
+  static std::vector<bool> seen;
+  return seen;
+}
 
 std::vector<ExternalCall> Recorders::CallsOf(const std::string& function) const {
   std::vector<ExternalCall> found;
@@ -169,16 +192,7 @@ const std::vector<SeenBox>& MessageBoxWatcher::seen() const {
 
 std::vector<HWND> OpenMessageBoxes() {
   std::vector<HWND> boxes;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window))
-          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&boxes));
+  EnumThreadWindows(GetCurrentThreadId(), CollectMessageBox, reinterpret_cast<LPARAM>(&boxes));
   return boxes;
 }
 

@@ -44,6 +44,10 @@ class Recorders {
   static std::wstring& LogPath();
   // The display counter the ShowCursor recorder keeps.
   static int& DisplayCounter();
+  // A function whose library is looked up in vain, as if missing from the system.
+  static std::string& MissingFunction();
+  // Whether the process had the shut-down privilege enabled at each ExitWindowsEx call.
+  static std::vector<bool>& PrivilegeAtExitWindows();
   std::vector<ExternalCall> CallsOf(const std::string& function) const;
 };
 

@@ -1,0 +1,63 @@
+#include "services/privilege.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace services {
+
+namespace {
+
+struct HandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using TokenHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+TokenHandle OwnToken(DWORD access) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), access, &token)) return nullptr;
+  return TokenHandle(token);
+}
+
+bool ShutdownLuid(LUID& luid) {
+  return LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &luid) != FALSE;
+}
+
+}  // namespace
+
+bool EnableShutdownPrivilege() {
+  LUID luid{};
+  TokenHandle token = OwnToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY);
+  if (!token || !ShutdownLuid(luid)) return false;
+  TOKEN_PRIVILEGES wanted{};
+  wanted.PrivilegeCount = 1;
+  wanted.Privileges[0].Luid = luid;
+  wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  // Succeeds without enabling anything when the token lacks the privilege: the last error
+  // tells the difference.
+  SetLastError(ERROR_SUCCESS);
+  if (!AdjustTokenPrivileges(token.get(), FALSE, &wanted, 0, nullptr, nullptr)) return false;
+  return GetLastError() == ERROR_SUCCESS;
+}
+
+bool ShutdownPrivilegeEnabled() {
+  LUID luid{};
+  TokenHandle token = OwnToken(TOKEN_QUERY);
+  if (!token || !ShutdownLuid(luid)) return false;
+  DWORD bytes = 0;
+  GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &bytes);
+  if (bytes == 0) return false;
+  std::vector<BYTE> buffer(bytes);
+  if (!GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), bytes, &bytes))
+    return false;
+  const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
+  for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
+    const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];
+    if (p.Luid.LowPart == luid.LowPart && p.Luid.HighPart == luid.HighPart)
+      return (p.Attributes & SE_PRIVILEGE_ENABLED) != 0;
+  }
+  return false;
+}
+
+}  // namespace services
