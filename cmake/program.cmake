@@ -18,7 +18,8 @@ add_library(quorm_core STATIC
 )
 target_include_directories(quorm_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(quorm_core PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
-target_link_libraries(quorm_core PUBLIC user32 gdi32 advapi32 shell32)
+# SHELL32 is not among them: it is loaded only when a program is launched.
+target_link_libraries(quorm_core PUBLIC user32 gdi32 advapi32)
 
 # The resources, compiled once and linked into every executable that shows the screens.
 add_library(quorm_resources OBJECT frame/quorm.rc)
@@ -27,7 +28,15 @@ target_include_directories(quorm_resources PRIVATE ${PROJECT_SOURCE_DIR})
 add_executable(QUORM WIN32 frame/main.cpp $<TARGET_OBJECTS:quorm_resources>)
 target_link_libraries(QUORM PRIVATE quorm_core)
 
+set(release "$<OR:$<CONFIG:Release>,$<CONFIG:MinSizeRel>>")
 if(MINGW)
-  # One self-contained file: the C++ and compiler runtimes go inside it.
-  target_link_options(QUORM PRIVATE -static -static-libgcc -static-libstdc++)
+  # Nothing here is hot: the program waits for input nearly all its life.
+  target_compile_options(quorm_core PRIVATE $<${release}:-Os>)
+  target_compile_options(QUORM PRIVATE $<${release}:-Os>)
+  # One self-contained file: the C++ and compiler runtimes go inside it. A release keeps no
+  # symbols, drops unused code and data, and stamps no build time into the file.
+  target_link_options(QUORM PRIVATE -static -static-libgcc -static-libstdc++
+    $<${release}:-s -Wl,--gc-sections -Wl,--no-insert-timestamp>)
+elseif(MSVC)
+  target_link_options(QUORM PRIVATE $<${release}:/OPT:REF /OPT:ICF /Brepro>)
 endif()

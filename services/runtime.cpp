@@ -40,6 +40,23 @@ using ProcessHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleClose
   }
 }
 
+using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+
+// SHELL32 is a large library that only a launch needs, so it is loaded then, from the system
+// folder, and stays loaded with whatever the launch left running in it.
+ShellExecuteExFunction LoadShellExecuteEx() {
+  std::wstring path(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+  if (length == 0 || length >= path.size()) frame::Raise(frame::errors::kFileNotFound);
+  path.resize(length);
+  HMODULE shell = LoadLibraryW((path + L"\\shell32.dll").c_str());
+  if (shell == nullptr) frame::Raise(53, L"File not found: shell32.dll");
+  const FARPROC function = GetProcAddress(shell, "ShellExecuteExW");
+  if (function == nullptr)
+    frame::Raise(453, L"Can't find DLL entry point ShellExecuteExW in shell32");
+  return reinterpret_cast<ShellExecuteExFunction>(reinterpret_cast<void*>(function));
+}
+
 }  // namespace
 
 void MsgBox(const std::wstring& prompt, int style, std::optional<std::wstring> title) {
@@ -60,7 +77,7 @@ double Shell(const std::wstring& path, int windowStyle) {
   info.lpVerb = L"open";
   info.lpFile = path.c_str();
   info.nShow = windowStyle;
-  if (!ShellExecuteExW(&info)) RaiseForPath(GetLastError());
+  if (!LoadShellExecuteEx()(&info)) RaiseForPath(GetLastError());
   ProcessHandle process(info.hProcess);
   return process ? static_cast<double>(GetProcessId(process.get())) : 0.0;
 }

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Builds the host tools and tests (build/native) and the Windows program and tests (build/win).
+# Builds the host tools and tests (build/native), then the Windows program and its tests with
+# each CMake preset named (build/<preset>); without names, the mingw-x64 preset alone.
+#   tools/build.sh [preset...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
+presets=("$@")
+((${#presets[@]})) || presets=(mingw-x64)
 
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build/native" -j "$jobs"
 
-cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DQUORM_HOST_TOOLS="$root/build/native" >/dev/null
-cmake --build "$root/build/win" -j "$jobs"
+cd "$root"
+for preset in "${presets[@]}"; do
+  echo "build: $preset"
+  cmake --preset "$preset" -DQUORM_HOST_TOOLS="$root/build/native" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+done

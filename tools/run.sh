@@ -10,11 +10,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/tools/wine-session.sh"
 if [ -n "${DISPLAY:-}" ]; then
   wine_session_start yes
-  wine "$root/build/win/QUORM.exe"
+  wine "$root/build/mingw-x64/QUORM.exe"
   wineserver -w
 else
   wine_session_start
-  wine "$root/build/win/QUORM.exe" >"$QUORM_SESSION_DIR/program.log" 2>&1 &
+  wine "$root/build/mingw-x64/QUORM.exe" >"$QUORM_SESSION_DIR/program.log" 2>&1 &
   program=$!
   # Wait for the first screen to show, then photograph the display.
   for i in $(seq 1 300); do

@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   cmake g++ pkg-config
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  clang lld
   wine wine64
   xvfb xauth xdotool imagemagick
   fonts-wine libfreetype-dev libxfixes-dev libx11-dev

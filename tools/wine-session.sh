@@ -31,18 +31,45 @@ wine_session_start() {
   # MS Sans Serif for the screens, Marlett for the glyphs of the title-bar buttons.
   cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf \
     "$WINEPREFIX/drive_c/windows/Fonts/"
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
-    /v 'MS Sans Serif 8,10,12,14,18,24' /d sserife.fon /f >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
-  # On a display without a window manager, Wine would wait for one at every window shown.
-  if [ -n "${QUORM_XVFB_PID:-}" ]; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
-  fi
+  wine_session_registry >"$QUORM_SESSION_DIR/session.reg"
+  wine regedit /S "$(winepath -w "$QUORM_SESSION_DIR/session.reg" 2>/dev/null)" \
+    >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
   # The font list is read when the server starts.
   wineserver -k
   wineserver -w
   wineserver -p >>"$QUORM_SESSION_DIR/wineserver.log" 2>&1
   wine cmd /c exit >>"$QUORM_SESSION_DIR/wineboot.log" 2>&1
+}
+
+# The prefix's settings: the fonts, the classic "Windows Standard" colour scheme of the system
+# the screens imitate (silver faces, navy title bars and highlight, the 3D edges of the
+# pictures), and, on a display without a window manager, no wait for one at every window shown.
+wine_session_registry() {
+  echo 'REGEDIT4'
+  echo
+  echo '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]'
+  echo '"MS Sans Serif 8,10,12,14,18,24"="sserife.fon"'
+  echo '"Marlett (TrueType)"="marlett.ttf"'
+  echo
+  echo '[HKEY_CURRENT_USER\Control Panel\Colors]'
+  local colour
+  for colour in "ActiveBorder=192 192 192" "ActiveTitle=0 0 128" "AppWorkSpace=128 128 128" \
+    "Background=0 128 128" "ButtonAlternateFace=192 192 192" "ButtonDkShadow=0 0 0" \
+    "ButtonFace=192 192 192" "ButtonHilight=255 255 255" "ButtonLight=223 223 223" \
+    "ButtonShadow=128 128 128" "ButtonText=0 0 0" "GradientActiveTitle=0 0 128" \
+    "GradientInactiveTitle=128 128 128" "GrayText=128 128 128" "Hilight=0 0 128" \
+    "HilightText=255 255 255" "HotTrackingColor=0 0 255" "InactiveBorder=192 192 192" \
+    "InactiveTitle=128 128 128" "InactiveTitleText=192 192 192" "InfoText=0 0 0" \
+    "InfoWindow=255 255 225" "Menu=192 192 192" "MenuBar=192 192 192" "MenuHilight=0 0 128" \
+    "MenuText=0 0 0" "Scrollbar=192 192 192" "TitleText=255 255 255" "Window=255 255 255" \
+    "WindowFrame=0 0 0" "WindowText=0 0 0"; do
+    echo "\"${colour%%=*}\"=\"${colour#*=}\""
+  done
+  if [ -n "${QUORM_XVFB_PID:-}" ]; then
+    echo
+    echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
+    echo '"Managed"="N"'
+  fi
 }
 
 wine_session_stop() {

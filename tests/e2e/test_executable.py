@@ -9,8 +9,8 @@ import pefile
 EXE = os.environ["QUORM_EXE"]
 SOURCE = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "msvcrt.dll",
-               "advapi32.dll"}
+# SHELL32 is loaded when a program is launched, not at start-up.
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}
 
 
 def committed(path):
@@ -91,6 +91,16 @@ class Executable(unittest.TestCase):
         imported = {entry.dll.decode().lower() for entry in self.pe.DIRECTORY_ENTRY_IMPORT}
         self.assertLessEqual(imported, SYSTEM_DLLS)
         self.assertEqual(self.pe.OPTIONAL_HEADER.Subsystem, 2)  # a GUI program, no console
+
+    def test_the_release_is_lean_and_carries_no_build_time_or_symbols(self):
+        self.assertLessEqual(os.path.getsize(EXE), 640 * 1024)
+        self.assertEqual(self.pe.FILE_HEADER.TimeDateStamp, 0)
+        self.assertEqual(self.pe.FILE_HEADER.PointerToSymbolTable, 0)
+        self.assertEqual(self.pe.FILE_HEADER.NumberOfSymbols, 0)
+        names = {section.Name.rstrip(b"\0").decode() for section in self.pe.sections}
+        self.assertEqual({n for n in names if n.startswith((".debug", "/"))}, set())
+        with open(EXE, "rb") as f:
+            self.assertNotIn(SOURCE.encode(), f.read())  # no path of the build machine
 
 
 if __name__ == "__main__":

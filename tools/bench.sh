@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# A benchmark, not a test: QUORM.exe against a minimal static Win32 window made with the same
+# toolchain, both run under Wine on a virtual display, alternating, several times. For each it
+# gives the time from start to the first wait for input, the CPU seconds over the first 20 s and
+# the peak working set, then the medians and QUORM's ratio to the minimal window.
+#   tools/bench.sh [runs]     (default 5)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-5}
+
+"$root/tools/setup.sh"
+"$root/tools/build.sh" mingw-x64 >/dev/null
+out="$root/build/bench"
+mkdir -p "$out"
+cxx=x86_64-w64-mingw32-g++-posix
+# The program's own release settings.
+flags=(-std=c++20 -Os -Wall -Wextra -static -static-libgcc -static-libstdc++ -s
+  -ffunction-sections -fdata-sections -Wl,--gc-sections)
+"$cxx" "${flags[@]}" -mwindows "$root/tools/bench/minimal.cpp" -o "$out/minimal.exe"
+"$cxx" "${flags[@]}" -municode "$root/tools/bench/measure.cpp" -o "$out/measure.exe" -lpsapi
+
+. "$root/tools/wine-session.sh"
+wine_session_start
+wine "$out/measure.exe" "$out/minimal.exe" 1 >/dev/null 2>&1 || true  # warms the prefix up
+
+measure() {
+  wine "$out/measure.exe" "$1" 20 2>/dev/null | tr -d '\r'
+}
+
+minimal=()
+quorm=()
+echo "each run: start until idle (ms), CPU over 20 s (s), peak working set (KiB)"
+for i in $(seq 1 "$runs"); do
+  m=$(measure "$out/minimal.exe")
+  q=$(measure "$root/build/mingw-x64/QUORM.exe")
+  minimal+=("$m")
+  quorm+=("$q")
+  echo "run $i: minimal $m | QUORM $q"
+done
+
+python3 - "${minimal[@]}" -- "${quorm[@]}" <<'PY'
+import statistics, sys
+args = sys.argv[1:]
+cut = args.index("--")
+def columns(rows):
+    values = [list(map(float, r.split())) for r in rows]
+    return [statistics.median(v[i] for v in values) for i in range(3)]
+m, q = columns(args[:cut]), columns(args[cut + 1:])
+for name, i, goal in (("start until idle, ms", 0, 1.10), ("CPU over 20 s, s", 1, 1.2),
+                      ("peak working set, KiB", 2, 1.2)):
+    ratio = q[i] / m[i] if m[i] else float("inf")
+    print(f"{name:24} minimal {m[i]:9.3f}  QUORM {q[i]:9.3f}  ratio {ratio:5.2f}  (goal {goal})")
+PY
