@@ -39,7 +39,7 @@ void Control::SetFocus() {
 
 HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                           const wchar_t* text, HFONT font) {
-  const int dpi = DisplayDpi();
+  const int dpi = LayoutDpi();
   window_ = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
                             TwipsToPixels(layout_.left, dpi), TwipsToPixels(layout_.top, dpi),
                             TwipsToPixels(layout_.width, dpi), TwipsToPixels(layout_.height, dpi),
@@ -84,12 +84,10 @@ void CommandButton::OnNotify(WORD code) {
 // List box.
 
 void ListBox::Create(HWND parent, HFONT screenFont) {
-  CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, L"",
-              screenFont);
-  // The height snaps to whole rows once the font is known, as the system list does.
-  const int dpi = DisplayDpi();
-  SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(layout_.width, dpi),
-               TwipsToPixels(layout_.height, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The list keeps its layout's height exactly, whole rows or not: at 96 dpi the rows of
+  // MS Sans Serif fill it exactly, and scaled by a factor it still covers the painted list.
+  CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+              WS_EX_CLIENTEDGE, L"", screenFont);
 }
 
 void ListBox::AddItem(const std::wstring& item) {
@@ -226,7 +224,7 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
   GetClientRect(window, &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
   if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(window, GWLP_USERDATA)))
-    DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, 0, 0, icon, 32 * ScaleFactor(), 32 * ScaleFactor(), 0, nullptr, DI_NORMAL);
   EndPaint(window, &paint);
   return 0;
 }

@@ -68,7 +68,15 @@ FontHandle LoadFont(const FontDescription& font, int dpi) {
 int DisplayDpi() {
   ScreenDc screen(GetDC(nullptr));
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
-  return dpi > 0 ? dpi : 96;
+  return dpi > 0 ? dpi : kDesignDpi;
+}
+
+int ScaleFactor() {
+  return ScaleFactorFor(DisplayDpi());
+}
+
+int LayoutDpi() {
+  return kDesignDpi * ScaleFactor();
 }
 
 }  // namespace frame

@@ -44,10 +44,10 @@ void RegisterScreenClass(WNDPROC windowProc) {
 }  // namespace
 
 double DisplayWidth() {
-  return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), DisplayDpi());
+  return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), LayoutDpi());
 }
 double DisplayHeight() {
-  return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), DisplayDpi());
+  return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), LayoutDpi());
 }
 
 Screen::Screen(const ScreenLayout& layout) : layout_(layout) {}
@@ -86,7 +86,7 @@ void Screen::Load() {
 
 void Screen::CreateWindowForLayout() {
   RegisterScreenClass(WindowProc);
-  const int dpi = DisplayDpi();
+  const int dpi = LayoutDpi();
   const DWORD style = StyleFor(layout_);
   const DWORD exStyle = ExStyleFor(layout_);
   RECT outer{0, 0, TwipsToPixels(layout_.clientWidth, dpi),
@@ -125,7 +125,7 @@ void Screen::CreateWindowForLayout() {
 }
 
 POINT Screen::InitialPosition(const RECT& outer) const {
-  const int dpi = DisplayDpi();
+  const int dpi = LayoutDpi();
   switch (layout_.startPosition) {
     case StartPosition::kCenterScreen:
       return {(GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2,
@@ -166,7 +166,7 @@ void Screen::Unload() {
 
 void Screen::Move(double left, double top) {
   Load();
-  const int dpi = DisplayDpi();
+  const int dpi = LayoutDpi();
   SetWindowPos(window_, nullptr, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -174,13 +174,13 @@ void Screen::Move(double left, double top) {
 double Screen::Width() {
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  return PixelsToTwips(r.right - r.left, DisplayDpi());
+  return PixelsToTwips(r.right - r.left, LayoutDpi());
 }
 
 double Screen::Height() {
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  return PixelsToTwips(r.bottom - r.top, DisplayDpi());
+  return PixelsToTwips(r.bottom - r.top, LayoutDpi());
 }
 
 void Screen::StopTimers() {
@@ -276,7 +276,11 @@ void Screen::PaintBackground(HDC dc) {
   GetObjectW(picture_.get(), sizeof(info), &info);
   MemoryDc source(CreateCompatibleDC(dc));
   SelectedObject selected(source.get(), picture_.get());
-  BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+  // Each pixel a square block: whole factors and no smoothing keep the picture crisp.
+  const int factor = ScaleFactor();
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, 0, 0, info.bmWidth * factor, info.bmHeight * factor, source.get(), 0, 0,
+             info.bmWidth, info.bmHeight, SRCCOPY);
 }
 
 LRESULT Screen::OnColor(HDC dc, HWND from) {

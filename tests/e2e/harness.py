@@ -44,20 +44,29 @@ def windows_directory_on_disk():
 
 def throwaway_prefix(test, workdir, registry=()):
     """A copy of the session's prefix with a server of its own, for a test whose program may
-    end the Wine session: only this copy's session ends. `registry` holds (key, name, value)
-    strings set in the copy first. Returns the environment that runs programs in it."""
+    end the Wine session or needs settings of its own: only this copy is touched. `registry`
+    holds (key, name, type, value) set in the copy, with the server restarted after them so
+    that they hold from the start. Returns the environment that runs programs in it."""
     prefix = os.path.join(workdir, "prefix")
     shutil.copytree(os.environ["WINEPREFIX"], prefix, symlinks=True)
     env = dict(os.environ, WINEPREFIX=prefix)
     server_log = open(os.path.join(workdir, "wineserver.log"), "wb")
     test.addCleanup(server_log.close)
-    subprocess.run(["wineserver", "-p"], env=env, stdout=server_log, stderr=subprocess.STDOUT,
-                   check=True)
+
+    def server(*args):
+        subprocess.run(["wineserver", *args], env=env, stdout=server_log,
+                       stderr=subprocess.STDOUT, check=True, timeout=120)
+
+    server("-p")
     test.addCleanup(subprocess.run, ["wineserver", "-k"], env=env)
-    for key, name, value in registry:
-        subprocess.run(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"], env=env,
-                       stdin=subprocess.DEVNULL, stdout=server_log, stderr=subprocess.STDOUT,
-                       check=True, timeout=120)
+    for key, name, kind, value in registry:
+        subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", str(value), "/f"],
+                       env=env, stdin=subprocess.DEVNULL, stdout=server_log,
+                       stderr=subprocess.STDOUT, check=True, timeout=120)
+    if registry:
+        server("-k")
+        server("-w")
+        server("-p")
     return {"WINEPREFIX": prefix}
 
 

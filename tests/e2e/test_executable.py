@@ -92,6 +92,12 @@ class Executable(unittest.TestCase):
         self.assertLessEqual(imported, SYSTEM_DLLS)
         self.assertEqual(self.pe.OPTIONAL_HEADER.Subsystem, 2)  # a GUI program, no console
 
+    def test_the_manifest_declares_density_awareness_and_no_visual_styles(self):
+        manifest = self.data(self.resources(24)[1]).decode()
+        self.assertIn(">true</dpiAware>", manifest)
+        self.assertNotIn("Common-Controls", manifest)
+        self.assertNotIn("dependency", manifest)
+
     def test_the_release_is_lean_and_carries_no_build_time_or_symbols(self):
         self.assertLessEqual(os.path.getsize(EXE), 640 * 1024)
         self.assertEqual(self.pe.FILE_HEADER.TimeDateStamp, 0)

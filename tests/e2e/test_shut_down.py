@@ -140,7 +140,7 @@ class ShutDownScreen(ProgramTest):
 class ShutDownForReal(unittest.TestCase):
     """Runs that may really end the Wine session, each in a prefix made for that test alone."""
 
-    RELAY = ("HKCU\\Software\\Wine\\Debug", "RelayInclude",
+    RELAY = ("HKCU\\Software\\Wine\\Debug", "RelayInclude", "REG_SZ",
              "user32.ExitWindowsEx;advapi32.AdjustTokenPrivileges")
 
     def start(self, registry=(), env=None):

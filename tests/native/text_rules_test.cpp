@@ -1,6 +1,8 @@
 // The runtime's text and integer rules, and the display name built from the user-name buffer.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "frame/errors.h"
 #include "frame/units.h"
 #include "screens/close_program/display_name.h"
@@ -68,6 +70,13 @@ TEST(Twips, FifteenMakeAPixelAtNinetySixDotsPerInch) {
   EXPECT_EQ(frame::TwipsToPixels(8, 96), 1);
   EXPECT_EQ(frame::TwipsToPixels(4785, 120), 399);
   EXPECT_EQ(frame::PixelsToTwips(1024, 96), 15360);
+  EXPECT_EQ(frame::PixelsToTwips(1024, 192), 7680);  // 7.5 twips a pixel, not 7
+}
+
+TEST(Twips, ScreensScaleByTheDensityOverNinetySixRoundedHalvesUp) {
+  const std::pair<int, int> expected[] = {{72, 1},  {96, 1},  {120, 1}, {143, 1}, {144, 2},
+                                          {192, 2}, {239, 2}, {240, 3}, {288, 3}};
+  for (const auto& [dpi, factor] : expected) EXPECT_EQ(frame::ScaleFactorFor(dpi), factor) << dpi;
 }
 
 }  // namespace

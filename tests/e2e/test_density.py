@@ -1,0 +1,142 @@
+"""The screens at other display densities: drawn at a whole factor, controls over the painted
+ones, pictures in crisp blocks. Each density runs in a prefix of its own."""
+
+import os
+import shutil
+import tempfile
+import unittest
+
+from harness import (SCREENSHOTS, Display, Program, ProgramTest, centre, child, throwaway_prefix,
+                     wait_for)
+
+DESKTOP = "HKCU\\Control Panel\\Desktop"
+FONTS = "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"
+
+# Client-area rectangles at 96 dpi: each screen's own and its controls', by caption.
+CLOSE_PROGRAM = {"": (0, 0, 319, 278), "End Task": (12, 242, 106, 265),
+                 "Shutdown": (112, 242, 206, 265), "Cancel": (213, 242, 307, 265),
+                 "list": (12, 32, 307, 179)}
+NOT_RESPONDING = {"": (0, 0, 364, 251), "End Task": (158, 209, 251, 233),
+                  "Cancel": (256, 209, 347, 233), "Explorer": (5, 3, 341, 18)}
+SHUT_DOWN = {"": (0, 0, 335, 191), "&Yes": (96, 152, 169, 177), "&No": (176, 152, 249, 177),
+             "&Help": (256, 152, 329, 177), "": (0, 0, 335, 191),
+             "&Shut down the computer?": (56, 40, 201, 57), "icon": (8, 16, 40, 48)}
+
+
+def relative(rect, client):
+    return (rect[0] - client[0], rect[1] - client[1], rect[2] - client[0], rect[3] - client[1])
+
+
+def scaled(rect, factor):
+    return tuple(v * factor for v in rect)
+
+
+class Density(unittest.TestCase):
+    def run_at(self, dpi, factor):
+        workdir = tempfile.mkdtemp(prefix="quorm3-e2e-")
+        self.addCleanup(shutil.rmtree, workdir, True)
+        env = throwaway_prefix(self, workdir, [(DESKTOP, "LogPixels", "REG_DWORD", dpi),
+                                               (FONTS, "LogPixels", "REG_DWORD", dpi)])
+        program = Program(workdir, env)
+        self.addCleanup(program.stop)
+        self.factor = factor
+        listing = program.wait_for(lambda l: l.screen_with("Shutdown"), "Close Program", 60)
+        screen = listing.screen_with("Shutdown")
+        ProgramTest.wait_shown(screen, 160 * factor, 3 * factor, "#000080")
+        self.check_close_program(screen, dpi)
+
+        # A task, End Task: the Not Responding screen.
+        tasks = child(screen, cls="ListBox")
+        Display.click(tasks["rect"][0] + 20 * factor, tasks["rect"][1] + 6 * factor)
+        program.wait_for(lambda l: child(l.screen_with("Shutdown"), cls="ListBox")["selected"] == 0,
+                         "the first task selected")
+        Display.click(*centre(child(screen, text="End Task")["rect"]))
+        listing = program.wait_for(lambda l: l.screen_with("Explorer"), "Not Responding")
+        screen = listing.screen_with("Explorer")
+        ProgramTest.wait_shown(screen, 30 * factor, 58 * factor, "#FFFF00")
+        self.check_not_responding(screen)
+
+        # Cancel, Shutdown and its two boxes: the Shut Down Windows screen.
+        Display.click(*centre(child(screen, text="Cancel")["rect"]))
+        listing = program.wait_for(lambda l: l.screen_with("Shutdown"), "Close Program again")
+        Display.click(*centre(child(listing.screen_with("Shutdown"), text="Shutdown")["rect"]))
+        for _ in range(2):
+            listing = program.wait_for(lambda l: l.boxes(), "an announcement")
+            seen = listing.boxes()[0]["hwnd"]
+            Display.key("Return")
+            program.wait_for(lambda l: all(b["hwnd"] != seen for b in l.boxes()), "the box to go")
+        listing = program.wait_for(lambda l: l.screen_with("&Yes"), "Shut Down Windows")
+        screen = listing.screen_with("&Yes")
+        ProgramTest.wait_shown(screen, 22 * factor, 32 * factor, "#0000FF")
+        self.check_shut_down(screen)
+
+    def check_rects(self, screen, expected):
+        client = screen["client"]
+        for text, rect in expected.items():
+            if text == "":
+                got = relative(client, client)
+            elif text == "list":
+                got = relative(child(screen, cls="ListBox")["rect"], client)
+            elif text == "icon":
+                got = relative(child(screen, cls="Quorm3PictureBox")["rect"], client)
+            else:
+                got = relative(child(screen, text=text)["rect"], client)
+            self.assertEqual(got, scaled(rect, self.factor), text or "the client area")
+
+    def check_blocks(self, shot, client, x0, y0, x1, y1):
+        """Every picture pixel of the region shows as one colour over a factor-square block."""
+        f = self.factor
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                left, top = client[0] + x * f, client[1] + y * f
+                self.assertEqual(len(shot.colours(left, top, left + f - 1, top + f - 1)), 1,
+                                 f"picture pixel {x},{y}")
+
+    def check_close_program(self, screen, dpi):
+        self.check_rects(screen, CLOSE_PROGRAM)
+        shot = Display.screenshot()
+        client, f = screen["client"], self.factor
+        self.assertEqual(shot.pixel(client[0], client[1]), "#FCFCFC")  # the frame, top left
+        self.assertEqual(shot.pixel(client[0] + 200 * f, client[1] + 18 * f), "#000080")
+        self.assertEqual(shot.pixel(client[0] + 5 * f, client[1] + 230 * f), "#C0C0C0")
+        self.check_blocks(shot, client, 0, 0, 30, 20)  # frame, flag and title bar
+        self.check_blocks(shot, client, 23, 6, 102, 16)  # the painted title
+        self.check_blocks(shot, client, 13, 187, 60, 197)  # the warning's first words
+        if dpi == 192:
+            Display.save_picture("close_program_192dpi.png", screen["rect"])
+
+    def check_not_responding(self, screen):
+        self.check_rects(screen, NOT_RESPONDING)
+        shot = Display.screenshot()
+        self.check_blocks(shot, screen["client"], 17, 37, 44, 66)  # the warning sign
+        self.check_blocks(shot, screen["client"], 342, 2, 362, 19)  # the painted close box
+
+    def check_shut_down(self, screen):
+        self.check_rects(screen, SHUT_DOWN)
+        left, top, right, bottom = screen["rect"]
+        self.assertLessEqual(abs(left - (1024 - (right - left)) // 2), 1)
+        self.assertLessEqual(abs(top - (768 - (bottom - top)) // 2), 1)
+        shot = Display.screenshot()
+        icon = child(screen, cls="Quorm3PictureBox")["rect"]
+        f = self.factor
+        for y in range(0, 32):
+            for x in range(0, 32):
+                self.assertEqual(len(shot.colours(icon[0] + x * f, icon[1] + y * f,
+                                                  icon[0] + x * f + f - 1, icon[1] + y * f + f - 1)),
+                                 1, f"icon pixel {x},{y}")
+
+    def test_96_dpi(self):
+        self.run_at(96, 1)
+
+    def test_120_dpi_draws_at_factor_one(self):
+        self.run_at(120, 1)
+
+    def test_144_dpi_draws_at_factor_two(self):
+        self.run_at(144, 2)
+
+    def test_192_dpi_draws_at_factor_two(self):
+        self.run_at(192, 2)
+
+
+if __name__ == "__main__":
+    unittest.main()
