@@ -19,7 +19,7 @@ CLOSE_PROGRAM = {"": (0, 0, 319, 278), "End Task": (12, 242, 106, 265),
 NOT_RESPONDING = {"": (0, 0, 364, 251), "End Task": (158, 209, 251, 233),
                   "Cancel": (256, 209, 347, 233), "Explorer": (5, 3, 341, 18)}
 SHUT_DOWN = {"": (0, 0, 335, 191), "&Yes": (96, 152, 169, 177), "&No": (176, 152, 249, 177),
-             "&Help": (256, 152, 329, 177), "": (0, 0, 335, 191),
+             "&Help": (256, 152, 329, 177),
              "&Shut down the computer?": (56, 40, 201, 57), "icon": (8, 16, 40, 48)}
 
 
@@ -102,17 +102,18 @@ class Density(unittest.TestCase):
         self.check_blocks(shot, client, 0, 0, 30, 20)  # frame, flag and title bar
         self.check_blocks(shot, client, 23, 6, 102, 16)  # the painted title
         self.check_blocks(shot, client, 13, 187, 60, 197)  # the warning's first words
-        if dpi == 192:
-            Display.save_picture("close_program_192dpi.png", screen["rect"])
+        Display.save_picture(f"close_program_{dpi}dpi.png", screen["rect"])
 
     def check_not_responding(self, screen):
         self.check_rects(screen, NOT_RESPONDING)
+        Display.save_picture(f"not_responding_factor{self.factor}.png", screen["rect"])
         shot = Display.screenshot()
         self.check_blocks(shot, screen["client"], 17, 37, 44, 66)  # the warning sign
         self.check_blocks(shot, screen["client"], 342, 2, 362, 19)  # the painted close box
 
     def check_shut_down(self, screen):
         self.check_rects(screen, SHUT_DOWN)
+        Display.save_picture(f"shut_down_factor{self.factor}.png", screen["rect"])
         left, top, right, bottom = screen["rect"]
         self.assertLessEqual(abs(left - (1024 - (right - left)) // 2), 1)
         self.assertLessEqual(abs(top - (768 - (bottom - top)) // 2), 1)
