@@ -1,14 +1,12 @@
 # Cross-compiles for 64-bit Windows with Debian's clang over the MinGW-w64 headers, libraries
 # and GCC's C++ library. clang cannot read Debian's GCC folder names ("12-posix") as versions,
 # so the C++ library's folders are named here; lld links.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER clang)
 set(CMAKE_C_COMPILER_TARGET ${triple})
 set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_CXX_COMPILER_TARGET ${triple})
-set(CMAKE_RC_COMPILER ${triple}-windres)
 
 file(GLOB gcc_folders LIST_DIRECTORIES true "/usr/lib/gcc/${triple}/*-posix")
 list(SORT gcc_folders COMPARE NATURAL ORDER DESCENDING)
@@ -22,8 +20,4 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "${link_flags_init}")
 set(CMAKE_C_FLAGS_INIT "-pthread")
 string(APPEND CMAKE_CXX_FLAGS_INIT " -pthread")
 
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

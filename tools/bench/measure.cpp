@@ -2,8 +2,9 @@
 // (WaitForInputIdle), CPU seconds over its first `seconds`, and its peak working set in KiB.
 //   measure <program.exe> <seconds>
 // Prints one line: "<start ms> <cpu s> <peak KiB>". The program is ended afterwards.
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs the types of windows.h.
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
