@@ -230,6 +230,12 @@ class Shot:
         i = 3 * (y * self.width + x)
         return "#%02X%02X%02X" % tuple(self.data[i:i + 3])
 
+    def region(self, rect):
+        """The RGB bytes of a rectangle (left, top, right, bottom), row by row."""
+        x0, y0, x1, y1 = rect
+        return b"".join(self.data[3 * (y * self.width + x0):3 * (y * self.width + x1)]
+                        for y in range(y0, y1))
+
     def colours(self, x0, y0, x1, y1):
         return {self.pixel(x, y) for y in range(y0, y1 + 1) for x in range(x0, x1 + 1)}
 
