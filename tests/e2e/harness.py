@@ -130,10 +130,16 @@ class Program:
         out = os.path.join(self.workdir, "probe.json")
         if os.path.exists(out):
             os.remove(out)
+        command = ["wine", PROBE, "--exe", exe or os.path.basename(EXE), "--out", wine_path(out)]
         with open(os.path.join(self.workdir, "probe.log"), "ab") as log:
-            subprocess.run(["wine", PROBE, "--exe", exe or os.path.basename(EXE), "--out", wine_path(out)],
-                           stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                           env=self.env, check=True, timeout=120)
+            # Now and then Wine fails to start a program at all; the probe then leaves no
+            # listing, and is started once more.
+            for attempt in (1, 2):
+                done = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=log,
+                                      stderr=subprocess.STDOUT, env=self.env, timeout=120)
+                if done.returncode == 0 or os.path.exists(out) or attempt == 2:
+                    break
+            done.check_returncode()
         with open(out, encoding="utf-8") as f:
             return Listing(json.load(f))
 
