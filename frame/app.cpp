@@ -41,8 +41,17 @@ std::vector<HWND> ThreadWindows() {
   return found;
 }
 
+// The second click of a quick pair on a push button is a click like the first: the button
+// shows itself pushed and answers when released, as one that sends no double clicks would.
+void AsSingleClickOnButtons(MSG& message) {
+  if (message.message != WM_LBUTTONDBLCLK) return;
+  const Screen* screen = Screen::FromWindow(message.hwnd);
+  if (screen != nullptr && screen->IsCommandButton(message.hwnd)) message.message = WM_LBUTTONDOWN;
+}
+
 void Deliver(MSG& message) {
   if (TranslateForScreen(message)) return;
+  AsSingleClickOnButtons(message);
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }

@@ -77,7 +77,8 @@ void CommandButton::ShowAsDefault(bool asDefault) {
 
 void CommandButton::OnNotify(WORD code) {
   // A button that notifies of focus turns the second click of a quick pair into a double
-  // click; each is a press all the same.
+  // click (the main loop hands it over as a click; a sent one still comes here): each is a
+  // press all the same.
   if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Press();
 }
 

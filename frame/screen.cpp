@@ -189,6 +189,12 @@ void Screen::StopTimers() {
     if (auto* timer = dynamic_cast<Timer*>(c)) timer->SetEnabled(false);
 }
 
+bool Screen::IsCommandButton(HWND window) const {
+  return std::any_of(controls_.begin(), controls_.end(), [window](const Control* c) {
+    return c->window() == window && dynamic_cast<const CommandButton*>(c) != nullptr;
+  });
+}
+
 Control* Screen::ActiveControl() {
   HWND focus = GetFocus();
   if (focus == nullptr || window_ == nullptr) return nullptr;

@@ -43,6 +43,8 @@ class Screen {
 
   // The control that has the keyboard focus, or nullptr.
   Control* ActiveControl();
+  // Whether a window is one of this screen's command buttons.
+  bool IsCommandButton(HWND window) const;
   // Keyboard handling like a system dialog; true when the message was used up.
   bool TranslateKey(const MSG& message) { return keyboard_.Translate(message); }
   // Stops every timer of the screen: no tick reaches a handler any more.

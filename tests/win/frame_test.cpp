@@ -370,13 +370,25 @@ TEST_F(Frame, EveryClickOfAQuickPairIsAPress) {
   Sample->Show();
   HWND button = Sample->First.hwnd();
   const LPARAM at = MAKELPARAM(5, 5);
-  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(button, WM_LBUTTONUP, 0, at);
-  SendMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, at);  // the second click of a quick pair
-  SendMessageW(button, WM_LBUTTONUP, 0, at);
-  EXPECT_TRUE(WaitUntil([] { return Sample->firstClicks == 2; }));
+  // Sent straight to the button, and posted through the main loop as the mouse does.
+  for (const bool posted : {false, true}) {
+    const auto deliver = [&](UINT message, WPARAM keys) {
+      if (posted)
+        PostMessageW(button, message, keys, at);
+      else
+        SendMessageW(button, message, keys, at);
+    };
+    deliver(WM_LBUTTONDOWN, MK_LBUTTON);
+    deliver(WM_LBUTTONUP, 0);
+    deliver(WM_LBUTTONDBLCLK, MK_LBUTTON);  // the second click of a quick pair
+    deliver(WM_LBUTTONUP, 0);
+  }
+  EXPECT_TRUE(WaitUntil([] { return Sample->firstClicks == 4; }));
+  // Like any click, the second of a pair is taken back by letting go away from the button.
+  PostMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 500));
   testing_support::DeliverFor(100);
-  EXPECT_EQ(Sample->firstClicks, 2);
+  EXPECT_EQ(Sample->firstClicks, 4);
 }
 
 TEST_F(Frame, TimersTickWhileHiddenAndStopWhenUnloaded) {
