@@ -8,6 +8,7 @@ add_library(quorm_core STATIC
   services/module1.cpp
   services/privilege.cpp
   services/runtime.cpp
+  services/system_library.cpp
   services/text.cpp
   screens/close_program/form1.cpp
   screens/close_program/layout.cpp
@@ -18,8 +19,9 @@ add_library(quorm_core STATIC
 )
 target_include_directories(quorm_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(quorm_core PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
-# SHELL32 is not among them: it is loaded only when a program is launched.
-target_link_libraries(quorm_core PUBLIC user32 gdi32 advapi32)
+# SHELL32 and ADVAPI32 are not among them: they are loaded only when a launch or a shut-down
+# needs them.
+target_link_libraries(quorm_core PUBLIC user32 gdi32)
 
 # The resources, compiled once and linked into every executable that shows the screens.
 add_library(quorm_resources OBJECT frame/quorm.rc)

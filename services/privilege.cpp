@@ -1,5 +1,7 @@
 #include "services/privilege.h"
 
+#include "services/system_library.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -9,19 +11,27 @@ namespace services {
 
 namespace {
 
+// ADVAPI32 is loaded only when a shut-down is asked for, not at start-up.
+template <class Function>
+Function Advapi(const char* name) {
+  return SystemFunctionAs<Function>(L"advapi32.dll", name);
+}
+
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using TokenHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
 TokenHandle OwnToken(DWORD access) {
+  const auto open = Advapi<BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE)>("OpenProcessToken");
   HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), access, &token)) return nullptr;
+  if (open == nullptr || !open(GetCurrentProcess(), access, &token)) return nullptr;
   return TokenHandle(token);
 }
 
 bool ShutdownLuid(LUID& luid) {
-  return LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &luid) != FALSE;
+  const auto lookUp = Advapi<BOOL(WINAPI*)(LPCWSTR, LPCWSTR, PLUID)>("LookupPrivilegeValueW");
+  return lookUp != nullptr && lookUp(nullptr, SE_SHUTDOWN_NAME, &luid) != FALSE;
 }
 
 }  // namespace
@@ -34,10 +44,14 @@ bool EnableShutdownPrivilege() {
   wanted.PrivilegeCount = 1;
   wanted.Privileges[0].Luid = luid;
   wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  const auto adjust =
+      Advapi<BOOL(WINAPI*)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD)>(
+          "AdjustTokenPrivileges");
+  if (adjust == nullptr) return false;
   // Succeeds without enabling anything when the token lacks the privilege: the last error
   // tells the difference.
   SetLastError(ERROR_SUCCESS);
-  if (!AdjustTokenPrivileges(token.get(), FALSE, &wanted, 0, nullptr, nullptr)) return false;
+  if (!adjust(token.get(), FALSE, &wanted, 0, nullptr, nullptr)) return false;
   return GetLastError() == ERROR_SUCCESS;
 }
 
@@ -45,12 +59,15 @@ bool ShutdownPrivilegeEnabled() {
   LUID luid{};
   TokenHandle token = OwnToken(TOKEN_QUERY);
   if (!token || !ShutdownLuid(luid)) return false;
+  const auto information =
+      Advapi<BOOL(WINAPI*)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD)>(
+          "GetTokenInformation");
+  if (information == nullptr) return false;
   DWORD bytes = 0;
-  GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &bytes);
+  information(token.get(), TokenPrivileges, nullptr, 0, &bytes);
   if (bytes == 0) return false;
   std::vector<BYTE> buffer(bytes);
-  if (!GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), bytes, &bytes))
-    return false;
+  if (!information(token.get(), TokenPrivileges, buffer.data(), bytes, &bytes)) return false;
   const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
   for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
     const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];

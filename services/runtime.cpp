@@ -9,6 +9,7 @@
 #include "frame/app.h"
 #include "frame/errors.h"
 #include "frame/project.h"
+#include "services/system_library.h"
 
 namespace services {
 
@@ -42,19 +43,11 @@ using ProcessHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleClose
 
 using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
 
-// SHELL32 is a large library that only a launch needs, so it is loaded then, from the system
-// folder, and stays loaded with whatever the launch left running in it.
+// SHELL32 is a large library that only a launch needs, so it is loaded then.
 ShellExecuteExFunction LoadShellExecuteEx() {
-  std::wstring path(MAX_PATH, L'\0');
-  const UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
-  if (length == 0 || length >= path.size()) frame::Raise(frame::errors::kFileNotFound);
-  path.resize(length);
-  HMODULE shell = LoadLibraryW((path + L"\\shell32.dll").c_str());
-  if (shell == nullptr) frame::Raise(53, L"File not found: shell32.dll");
-  const FARPROC function = GetProcAddress(shell, "ShellExecuteExW");
-  if (function == nullptr)
-    frame::Raise(453, L"Can't find DLL entry point ShellExecuteExW in shell32");
-  return reinterpret_cast<ShellExecuteExFunction>(reinterpret_cast<void*>(function));
+  const auto execute = SystemFunctionAs<ShellExecuteExFunction>(L"shell32.dll", "ShellExecuteExW");
+  if (execute == nullptr) frame::Raise(53, L"File not found: shell32.dll");
+  return execute;
 }
 
 }  // namespace

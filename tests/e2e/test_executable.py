@@ -9,8 +9,8 @@ import pefile
 EXE = os.environ["QUORM_EXE"]
 SOURCE = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 
-# SHELL32 is loaded when a program is launched, not at start-up.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}
+# SHELL32 and ADVAPI32 are loaded when a launch or a shut-down needs them, not at start-up.
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
 
 
 def committed(path):

@@ -45,8 +45,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   WaitForInputIdle(process.hProcess, 60000);
   const double idle = Now();
-  const DWORD rest = static_cast<DWORD>((seconds - (Now() - started)) * 1000);
-  if (rest > 0 && rest < 3600000) WaitForSingleObject(process.hProcess, rest);
+  const double rest = seconds - (Now() - started);
+  if (rest > 0) WaitForSingleObject(process.hProcess, static_cast<DWORD>(rest * 1000));
   FILETIME creation{}, exit{}, kernel{}, user{};
   GetProcessTimes(process.hProcess, &creation, &exit, &kernel, &user);
   PROCESS_MEMORY_COUNTERS memory{};
