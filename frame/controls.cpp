@@ -224,8 +224,10 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
   RECT client{};
   GetClientRect(window, &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(window, GWLP_USERDATA)))
-    DrawIconEx(dc, 0, 0, icon, 32 * ScaleFactor(), 32 * ScaleFactor(), 0, nullptr, DI_NORMAL);
+  if (auto icon = reinterpret_cast<HICON>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+    const int size = 32 * ScaleFactor();
+    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  }
   EndPaint(window, &paint);
   return 0;
 }

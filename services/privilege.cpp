@@ -1,11 +1,11 @@
 #include "services/privilege.h"
 
-#include "services/system_library.h"
-
 #include <windows.h>
 
-#include <memory>
 #include <vector>
+
+#include "frame/handles.h"
+#include "services/system_library.h"
 
 namespace services {
 
@@ -17,16 +17,11 @@ Function Advapi(const char* name) {
   return SystemFunctionAs<Function>(L"advapi32.dll", name);
 }
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using TokenHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
-
-TokenHandle OwnToken(DWORD access) {
+frame::KernelHandle OwnToken(DWORD access) {
   const auto open = Advapi<BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE)>("OpenProcessToken");
   HANDLE token = nullptr;
   if (open == nullptr || !open(GetCurrentProcess(), access, &token)) return nullptr;
-  return TokenHandle(token);
+  return frame::KernelHandle(token);
 }
 
 bool ShutdownLuid(LUID& luid) {
@@ -38,7 +33,7 @@ bool ShutdownLuid(LUID& luid) {
 
 bool EnableShutdownPrivilege() {
   LUID luid{};
-  TokenHandle token = OwnToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY);
+  frame::KernelHandle token = OwnToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY);
   if (!token || !ShutdownLuid(luid)) return false;
   TOKEN_PRIVILEGES wanted{};
   wanted.PrivilegeCount = 1;
@@ -57,7 +52,7 @@ bool EnableShutdownPrivilege() {
 
 bool ShutdownPrivilegeEnabled() {
   LUID luid{};
-  TokenHandle token = OwnToken(TOKEN_QUERY);
+  frame::KernelHandle token = OwnToken(TOKEN_QUERY);
   if (!token || !ShutdownLuid(luid)) return false;
   const auto information =
       Advapi<BOOL(WINAPI*)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD)>(

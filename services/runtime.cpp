@@ -4,21 +4,16 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
-#include <memory>
 
 #include "frame/app.h"
 #include "frame/errors.h"
+#include "frame/handles.h"
 #include "frame/project.h"
 #include "services/system_library.h"
 
 namespace services {
 
 namespace {
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using ProcessHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
 [[noreturn]] void RaiseForPath(DWORD code) {
   switch (code) {
@@ -71,7 +66,7 @@ double Shell(const std::wstring& path, int windowStyle) {
   info.lpFile = path.c_str();
   info.nShow = windowStyle;
   if (!LoadShellExecuteEx()(&info)) RaiseForPath(GetLastError());
-  ProcessHandle process(info.hProcess);
+  frame::KernelHandle process(info.hProcess);
   return process ? static_cast<double>(GetProcessId(process.get())) : 0.0;
 }
 
