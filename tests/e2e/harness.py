@@ -150,6 +150,14 @@ class Program:
             return listing if condition(listing) else None
         return wait_for(check, what, timeout)
 
+    def close_boxes_with_enter(self, count, what):
+        """For each of `count` message boxes in turn: waits for it, presses Enter, and waits
+        until it has gone."""
+        for _ in range(count):
+            seen = self.wait_for(lambda l: l.boxes(), what).boxes()[0]["hwnd"]
+            Display.key("Return")
+            self.wait_for(lambda l: all(b["hwnd"] != seen for b in l.boxes()), f"{what} to close")
+
     def running(self):
         return self.process.poll() is None
 

@@ -7,8 +7,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import (SCREENSHOTS, Display, Program, ProgramTest, centre, child, throwaway_prefix,
-                     wait_for)
+from harness import Display, Program, ProgramTest, centre, child, throwaway_prefix
 
 DESKTOP = "HKCU\\Control Panel\\Desktop"
 FONTS = "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"
@@ -67,11 +66,7 @@ class Density(unittest.TestCase):
         Display.click(*centre(child(screen, text="Cancel")["rect"]))
         listing = program.wait_for(lambda l: l.screen_with("Shutdown"), "Close Program again")
         Display.click(*centre(child(listing.screen_with("Shutdown"), text="Shutdown")["rect"]))
-        for _ in range(2):
-            listing = program.wait_for(lambda l: l.boxes(), "an announcement")
-            seen = listing.boxes()[0]["hwnd"]
-            Display.key("Return")
-            program.wait_for(lambda l: all(b["hwnd"] != seen for b in l.boxes()), "the box to go")
+        program.close_boxes_with_enter(2, "an announcement")
         listing = program.wait_for(lambda l: l.screen_with("&Yes"), "Shut Down Windows")
         screen = listing.screen_with("&Yes")
         ProgramTest.wait_shown(screen, 22 * factor, 32 * factor, "#0000FF")
@@ -110,12 +105,13 @@ class Density(unittest.TestCase):
                 got = relative(child(screen, text=text)["rect"], client)
             self.assertEqual(got, scaled(rect, self.factor), text or "the client area")
 
-    def check_blocks(self, shot, client, x0, y0, x1, y1):
-        """Every picture pixel of the region shows as one colour over a factor-square block."""
+    def check_blocks(self, shot, origin, x0, y0, x1, y1):
+        """Every picture pixel of the region, counted from `origin` (a rectangle whose top left
+        is the picture's), shows as one colour over a factor-square block."""
         f = self.factor
         for y in range(y0, y1 + 1):
             for x in range(x0, x1 + 1):
-                left, top = client[0] + x * f, client[1] + y * f
+                left, top = origin[0] + x * f, origin[1] + y * f
                 self.assertEqual(len(shot.colours(left, top, left + f - 1, top + f - 1)), 1,
                                  f"picture pixel {x},{y}")
 
@@ -146,12 +142,7 @@ class Density(unittest.TestCase):
         self.assertLessEqual(abs(top - (768 - (bottom - top)) // 2), 1)
         shot = self.photograph("Shut Down Windows", screen, OPTIONS)
         icon = child(screen, cls="Quorm3PictureBox")["rect"]
-        f = self.factor
-        for y in range(0, 32):
-            for x in range(0, 32):
-                self.assertEqual(len(shot.colours(icon[0] + x * f, icon[1] + y * f,
-                                                  icon[0] + x * f + f - 1, icon[1] + y * f + f - 1)),
-                                 1, f"icon pixel {x},{y}")
+        self.check_blocks(shot, icon, 0, 0, 31, 31)  # the computer icon
 
     def test_120_dpi_draws_every_screen_pixel_for_pixel_as_96_dpi(self):
         at_96 = self.run_at(96, 1)

@@ -82,8 +82,13 @@ class ShutDownScreen(ProgramTest):
             box = listing.boxes()[0]
             self.assertEqual(box["text"], "quorm3")
             self.assertEqual(box_text(box), MISSING_MESSAGE)
+            self.assertEqual(box["owner"], self.screen["hwnd"])  # no taskbar button of its own
             self.click_child(box, "OK")
-            listing = self.program.wait_for(lambda l: not l.boxes(), "the box to close")
+            # The screen that asked is active again, with the focus on the option clicked.
+            option = child(self.screen, text="Restart the computer in &MS-DOS mode?")["hwnd"]
+            listing = self.program.wait_for(
+                lambda l: not l.boxes() and l.active == self.screen["hwnd"] and l.focus == option,
+                "the box to close and Shut Down Windows to take the keyboard again")
             screen = listing.screen_with("&Yes")
             self.assertTrue(checked(screen, "Restart the computer in &MS-DOS mode?"))
             self.assertIsNone(listing.screen_with("Shutdown"))
@@ -156,9 +161,7 @@ class ShutDownForReal(unittest.TestCase):
     def test_yes_enables_the_shut_down_privilege_then_shuts_the_session_down(self):
         workdir = self.start([self.RELAY], {"WINEDEBUG": "+relay"})
         Display.key("Return")
-        for _ in range(2):
-            self.program.wait_for(lambda l: l.boxes(), "an announcement")
-            Display.key("Return")
+        self.program.close_boxes_with_enter(2, "an announcement")
         listing = self.program.wait_for(lambda l: l.screen_with("&Yes") and not l.boxes(),
                                         "Shut Down Windows")
         self.assertEqual(listing.focus, child(listing.screen_with("&Yes"), text="&Yes")["hwnd"])
