@@ -3,6 +3,7 @@ add_library(quorm_core STATIC
   frame/app.cpp
   frame/controls.cpp
   frame/keyboard.cpp
+  frame/press_guard.cpp
   frame/resources.cpp
   frame/screen.cpp
   services/module1.cpp

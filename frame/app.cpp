@@ -23,10 +23,26 @@ bool TranslateForScreen(const MSG& message) {
   return used;
 }
 
-// No tick may reach a handler once an error is being reported.
-void StopEveryTimer() {
+// No tick may reach a handler once an error is being reported; the program still ends on time.
+void FreezeEveryScreen() {
   for (HWND window : ThreadWindowsOfClass(kScreenClassName))
-    if (Screen* screen = Screen::FromWindow(window)) screen->StopTimers();
+    if (Screen* screen = Screen::FromWindow(window)) screen->FreezeForReport();
+}
+
+// The report must be answerable with the mouse, however often the pointer was hidden.
+void ShowPointer() {
+  int counter = ShowCursor(TRUE);
+  while (counter < 0) {
+    const int raised = ShowCursor(TRUE);
+    if (raised <= counter) return;  // a system that keeps no counter
+    counter = raised;
+  }
+}
+
+bool IsInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
@@ -49,11 +65,22 @@ void AsSingleClickOnButtons(MSG& message) {
   if (screen != nullptr && screen->IsCommandButton(message.hwnd)) message.message = WM_LBUTTONDOWN;
 }
 
-void Deliver(MSG& message) {
+void Dispatch(MSG& message) {
   if (TranslateForScreen(message)) return;
   AsSingleClickOnButtons(message);
   TranslateMessage(&message);
   DispatchMessageW(&message);
+}
+
+// Input for a screen is shown to its press guard first. A screen that is hidden or minimised
+// takes none: what the user cannot see, the user cannot be answering.
+void Deliver(MSG& message) {
+  Screen* screen = IsInput(message.message) ? Screen::FromWindow(message.hwnd) : nullptr;
+  if (screen == nullptr) return Dispatch(message);
+  if (!screen->OnDisplay()) return;
+  screen->pressGuard().Observe(message);
+  Dispatch(message);
+  screen->pressGuard().Done();
 }
 
 }  // namespace
@@ -80,6 +107,13 @@ HWND ModalOwner() {
   for (HWND window : ThreadWindowsOfClass(kScreenClassName))
     if (IsWindowVisible(window)) return window;
   return ApplicationWindow();
+}
+
+HWND OpenModalWindowOf(HWND owner) {
+  for (HWND window : ThreadWindows())
+    if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) && IsWindowEnabled(window))
+      return window;
+  return nullptr;
 }
 
 OthersDisabled::OthersDisabled(HWND modalOwner) {
@@ -109,7 +143,8 @@ void RunHandler(const std::function<void()>& handler) noexcept {
 
 void ReportAndEnd(const RuntimeError& error) noexcept {
   try {
-    StopEveryTimer();
+    FreezeEveryScreen();
+    ShowPointer();
     services::MsgBox(
         L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description,
         services::kStopOnly, kApplicationTitle);

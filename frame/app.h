@@ -36,6 +36,10 @@ HWND ApplicationWindow();
 // gives the activation back to its owner when it closes.
 HWND ModalOwner();
 
+// The visible, enabled top-level window of this thread that `owner` owns (its open message
+// box), or nullptr.
+HWND OpenModalWindowOf(HWND owner);
+
 // While it lives, every other enabled top-level window of this thread is disabled, so that
 // only the modal window takes input; they are enabled again when it goes.
 class OthersDisabled {

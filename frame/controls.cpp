@@ -7,6 +7,7 @@
 #include "frame/resources.h"
 #include "frame/screen.h"
 #include "frame/units.h"
+#include "services/runtime.h"
 
 namespace frame {
 
@@ -68,6 +69,10 @@ void CommandButton::Press() {
   if (Click) Click();
 }
 
+bool CommandButton::TakesPressNow() {
+  return !layout_.answersOnlyWhenSeen || owner_.pressGuard().PressCounts();
+}
+
 void CommandButton::ShowAsDefault(bool asDefault) {
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
   const bool isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
@@ -79,7 +84,7 @@ void CommandButton::OnNotify(WORD code) {
   // A button that notifies of focus turns the second click of a quick pair into a double
   // click (the main loop hands it over as a click; a sent one still comes here): each is a
   // press all the same.
-  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Press();
+  if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && TakesPressNow()) Press();
 }
 
 // List box.
@@ -244,6 +249,7 @@ void Timer::Forget() {
   Control::Forget();
   host_ = nullptr;
   enabled_ = false;
+  frozen_ = false;
 }
 
 bool Timer::Enabled() {
@@ -268,8 +274,18 @@ void Timer::Stop() {
   if (host_ != nullptr) KillTimer(host_, static_cast<UINT_PTR>(layout_.id));
 }
 
+void Timer::FreezeForReport() {
+  frozen_ = true;
+  if (!layout_.endsProgram) Stop();
+}
+
 void Timer::Elapsed() {
-  if (enabled_ && Tick) Tick();
+  if (!enabled_) return;
+  if (!frozen_) {
+    if (Tick) Tick();
+  } else if (layout_.endsProgram) {
+    services::End();
+  }
 }
 
 }  // namespace frame

@@ -59,6 +59,8 @@ class CommandButton : public Control {
   bool TakesFocus() const override { return true; }
   // Presses the button as a click, Enter or its access key would.
   void Press();
+  // Whether a press by the user counts now; only a button whose answer is real ever refuses.
+  bool TakesPressNow();
   // Draws the button with or without the heavier default frame.
   void ShowAsDefault(bool asDefault);
 
@@ -143,12 +145,16 @@ class Timer : public Control {
   void Create(HWND parent, HFONT screenFont) override;
   void Forget() override;
   void Elapsed();
+  // While the error report is up no tick runs a handler; a timer that ends the program ends
+  // it at its tick all the same, and any other stops.
+  void FreezeForReport();
 
  private:
   void Start();
   void Stop();
   HWND host_ = nullptr;
   bool enabled_ = false;
+  bool frozen_ = false;
 };
 
 }  // namespace frame

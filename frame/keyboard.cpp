@@ -105,14 +105,14 @@ bool DialogKeyboard::OnCharacter(wchar_t character) {
 
 bool DialogKeyboard::PressFocusedOrDefaultButton() {
   if (auto* button = dynamic_cast<CommandButton*>(screen_.ActiveControl())) {
-    button->Press();
+    if (button->TakesPressNow()) button->Press();
     return true;
   }
   for (Control* c : screen_.controls_)
     if (auto* button = dynamic_cast<CommandButton*>(c);
         button != nullptr && c->layout().isDefault && c->window() != nullptr &&
         IsWindowEnabled(c->window())) {
-      button->Press();
+      if (button->TakesPressNow()) button->Press();
       return true;
     }
   return false;
@@ -171,6 +171,7 @@ bool DialogKeyboard::PressAccessKey(wchar_t key) {
   for (Control* c : order) {
     if (!IsUsable(c) || AccessKeyOf(c->layout().caption) != wanted) continue;
     if (auto* button = dynamic_cast<CommandButton*>(c)) {
+      if (!button->TakesPressNow()) return true;
       button->SetFocus();
       button->Press();
     } else if (auto* option = dynamic_cast<OptionButton*>(c)) {

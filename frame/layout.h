@@ -37,8 +37,12 @@ struct ControlLayout {
   const wchar_t* caption = L"";
   int tabIndex = -1;
   bool isDefault = false;  // command button: pressed by Enter
-  bool value = false;      // option button: selected at load
-  int interval = 0;        // timer, in milliseconds
+  // Command button whose answer is real: only a press given knowingly on the screen counts.
+  bool answersOnlyWhenSeen = false;
+  bool value = false;  // option button: selected at load
+  int interval = 0;    // timer, in milliseconds
+  // Timer whose tick ends the program: it keeps that promise even while an error is reported.
+  bool endsProgram = false;
   bool enabled = true;
   int backColor = kDefaultColor;
   int foreColor = kDefaultColor;

@@ -62,6 +62,10 @@ bool Screen::Visible() const {
   return window_ != nullptr && IsWindowVisible(window_) != FALSE;
 }
 
+bool Screen::OnDisplay() const {
+  return Visible() && IsIconic(window_) == FALSE;
+}
+
 const ControlLayout& Screen::FindLayout(const wchar_t* name) const {
   for (const ControlLayout& c : layout_.controls)
     if (std::wstring_view(c.name) == name) return c;
@@ -147,6 +151,7 @@ void Screen::Show() {
   SetActiveWindow(window_);
   if (GetActiveWindow() == window_ && ActiveControl() == nullptr) keyboard_.FocusFirstControl();
   if (layout_.discardsTypeAhead) DialogKeyboard::DiscardPendingInput();
+  ArmGuardIfSeen();
 }
 
 void Screen::Hide() {
@@ -155,6 +160,7 @@ void Screen::Hide() {
   HWND focus = GetFocus();
   if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
   ShowWindow(window_, SW_HIDE);
+  pressGuard_.Disarm();
 }
 
 void Screen::Unload() {
@@ -183,10 +189,10 @@ double Screen::Height() {
   return PixelsToTwips(r.bottom - r.top, LayoutDpi());
 }
 
-void Screen::StopTimers() {
+void Screen::FreezeForReport() {
   if (!Loaded()) return;
   for (Control* c : controls_)
-    if (auto* timer = dynamic_cast<Timer*>(c)) timer->SetEnabled(false);
+    if (auto* timer = dynamic_cast<Timer*>(c)) timer->FreezeForReport();
 }
 
 bool Screen::IsCommandButton(HWND window) const {
@@ -252,6 +258,14 @@ LRESULT Screen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       OnActivate(wParam);
       return 0;
+    case WM_SHOWWINDOW:
+      if (wParam == FALSE) pressGuard_.Disarm();
+      return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_SIZE:
+      // Minimised by another program, the screen is off the display until it is restored.
+      if (wParam == SIZE_MINIMIZED) pressGuard_.Disarm();
+      if (wParam == SIZE_RESTORED) ArmGuardIfSeen();
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_CLOSE:
       OnClose();
       return 0;
@@ -318,10 +332,18 @@ void Screen::OnTimer(UINT_PTR id) {
 
 void Screen::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
+    pressGuard_.Disarm();
     HWND focus = GetFocus();
     if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
     return;
   }
+  if (!IsWindowEnabled(window_)) {
+    // A box of this screen is open (the screen was restored under it, say): the keyboard
+    // belongs to the box.
+    if (HWND box = OpenModalWindowOf(window_)) SetActiveWindow(box);
+    return;
+  }
+  ArmGuardIfSeen();
   if (lastFocus_ != nullptr && IsChild(window_, lastFocus_) && IsWindowEnabled(lastFocus_) &&
       IsWindowVisible(lastFocus_)) {
     ::SetFocus(lastFocus_);
@@ -329,6 +351,11 @@ void Screen::OnActivate(WPARAM wParam) {
     keyboard_.FocusFirstControl();
   }
   keyboard_.UpdateDefaultButton();
+}
+
+// Each time the screen is seen anew, a real answer waits a moment again.
+void Screen::ArmGuardIfSeen() {
+  if (!pressGuard_.Armed() && OnDisplay() && GetActiveWindow() == window_) pressGuard_.Arm();
 }
 
 void Screen::OnClose() {
@@ -343,6 +370,7 @@ void Screen::OnDestroyed() {
   largeIcon_.reset();
   smallIcon_.reset();
   lastFocus_ = nullptr;
+  pressGuard_.Disarm();
 }
 
 }  // namespace frame

@@ -11,6 +11,7 @@
 #include "frame/handles.h"
 #include "frame/keyboard.h"
 #include "frame/layout.h"
+#include "frame/press_guard.h"
 
 namespace frame {
 
@@ -27,6 +28,8 @@ class Screen {
   const ScreenLayout& layout() const { return layout_; }
   bool Loaded() const { return window_ != nullptr; }
   bool Visible() const;
+  // Visible and not minimised: the user can see it.
+  bool OnDisplay() const;
 
   // Loads if need be, makes the screen visible and active, and returns at once.
   void Show();
@@ -47,8 +50,11 @@ class Screen {
   bool IsCommandButton(HWND window) const;
   // Keyboard handling like a system dialog; true when the message was used up.
   bool TranslateKey(const MSG& message) { return keyboard_.Translate(message); }
-  // Stops every timer of the screen: no tick reaches a handler any more.
-  void StopTimers();
+  // While the error report is up: no tick reaches a handler any more, and a timer that ends
+  // the program ends it at its tick, as its handler would have.
+  void FreezeForReport();
+  // Judges the presses of the buttons whose answer is real.
+  PressGuard& pressGuard() { return pressGuard_; }
   // The screen that owns a window, or nullptr.
   static Screen* FromWindow(HWND window);
   // Whether any screen of this thread is still loaded.
@@ -69,6 +75,7 @@ class Screen {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam);
+  void ArmGuardIfSeen();
   void OnCommand(HWND from, WORD code);
   void OnTimer(UINT_PTR id);
   LRESULT OnColor(HDC dc, HWND from);
@@ -86,6 +93,7 @@ class Screen {
   IconHandle smallIcon_;
   HWND lastFocus_ = nullptr;
   DialogKeyboard keyboard_{*this};
+  PressGuard pressGuard_;
 };
 
 // The size of the whole display, in twips.

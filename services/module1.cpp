@@ -6,6 +6,7 @@
 
 #include "frame/errors.h"
 #include "services/privilege.h"
+#include "services/system_library.h"
 
 namespace {
 
@@ -50,8 +51,9 @@ using WinHelpFunction = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
 namespace services {
 
 ExternalAddress ResolveFromSystem(const char* library, const char* function) {
-  // The library stays loaded for the life of the program, like the address kept from it.
-  HMODULE module = LoadLibraryA(library);
+  // By name as the table spells it, but from the system folder only; the library stays loaded
+  // for the life of the program, like the address kept from it.
+  HMODULE module = LoadSystemLibrary(Widen(library));
   if (module == nullptr) frame::Raise(53, L"File not found: " + Widen(library));
   const FARPROC address = GetProcAddress(module, function);
   return reinterpret_cast<ExternalAddress>(reinterpret_cast<void*>(address));

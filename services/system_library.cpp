@@ -1,16 +1,32 @@
 #include "services/system_library.h"
 
-#include <string>
-
 namespace services {
 
-FARPROC SystemFunction(const wchar_t* file, const char* function) {
-  // From the system folder by its full path: never a copy planted beside the program.
-  std::wstring path(MAX_PATH, L'\0');
-  const UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
-  if (length == 0 || length >= path.size()) return nullptr;
-  path.resize(length);
-  HMODULE library = LoadLibraryW((path + L"\\" + file).c_str());
+namespace {
+
+// LoadLibrary's rule: a name without an extension means a ".dll"; a trailing dot means none.
+std::wstring WithExtension(const std::wstring& name) {
+  return name.find(L'.') == std::wstring::npos ? name + L".dll" : name;
+}
+
+}  // namespace
+
+std::wstring SystemLibraryPath(const std::wstring& name) {
+  std::wstring folder(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+  if (length == 0 || length >= folder.size()) return {};
+  folder.resize(length);
+  if (folder.back() != L'\\') folder += L'\\';
+  return folder + WithExtension(name);
+}
+
+HMODULE LoadSystemLibrary(const std::wstring& name) {
+  const std::wstring path = SystemLibraryPath(name);
+  return path.empty() ? nullptr : LoadLibraryW(path.c_str());
+}
+
+FARPROC SystemFunction(const wchar_t* name, const char* function) {
+  HMODULE library = LoadSystemLibrary(name);
   return library != nullptr ? GetProcAddress(library, function) : nullptr;
 }
 

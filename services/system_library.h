@@ -1,20 +1,30 @@
-// Functions of libraries that only a rare answer needs, loaded from the system folder the first
-// time they are wanted rather than at start-up. The library stays loaded for the life of the
-// program, like the address found in it.
+// Libraries of the system, loaded from the system folder by their full path, never through the
+// search path (where a copy planted beside the program or in the current folder would be found
+// first). A library stays loaded for the life of the program, like the addresses found in it.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
 namespace services {
 
-// The address of `function` in the library `file` (for example L"shell32.dll") of the system
-// folder, or nullptr when either cannot be found.
-FARPROC SystemFunction(const wchar_t* file, const char* function);
+// The full path in the system folder of the library named `name`, as LoadLibrary takes a name:
+// ".dll" is added when the name has no extension. Empty when the folder cannot be found.
+std::wstring SystemLibraryPath(const std::wstring& name);
+
+// Loads the library named `name` from the system folder; nullptr when it is not there.
+HMODULE LoadSystemLibrary(const std::wstring& name);
+
+// The address of `function` in the system library `name` (for example L"shell32.dll"), or
+// nullptr when either cannot be found. Functions that only a rare answer needs are found so,
+// the first time they are wanted, rather than imported at start-up.
+FARPROC SystemFunction(const wchar_t* name, const char* function);
 
 // The same, as a pointer of the function's own type.
 template <class Function>
-Function SystemFunctionAs(const wchar_t* file, const char* function) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemFunction(file, function)));
+Function SystemFunctionAs(const wchar_t* name, const char* function) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemFunction(name, function)));
 }
 
 }  // namespace services

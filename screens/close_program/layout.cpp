@@ -8,7 +8,12 @@ namespace {
 using frame::ControlKind;
 
 constexpr frame::ControlLayout kControls[] = {
-    {.kind = ControlKind::kTimer, .name = L"Timer2", .id = 1, .interval = 60000},
+    // The prank lasts one minute, whatever happens meanwhile.
+    {.kind = ControlKind::kTimer,
+     .name = L"Timer2",
+     .id = 1,
+     .interval = 60000,
+     .endsProgram = true},
     {.kind = ControlKind::kTimer, .name = L"Timer1", .id = 2, .interval = 6000},
     {.kind = ControlKind::kListBox,
      .name = L"List1",

@@ -34,6 +34,17 @@ def wait_for(condition, what, timeout=30.0):
         time.sleep(0.05)
 
 
+# The system's double-click time in a new prefix, in seconds: for that long after the Shut Down
+# Windows screen becomes active, its Yes takes no press.
+DOUBLE_CLICK_TIME = 0.5
+
+
+def wait_out_the_moment(since, moment=DOUBLE_CLICK_TIME):
+    """Waits until `moment` seconds have passed since `since`, a time.monotonic() reading taken
+    once the screen was seen active: from then on Yes takes a press given by a person."""
+    wait_for(lambda: time.monotonic() - since > moment + 0.1, "the moment to see the screen")
+
+
 def wine_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
@@ -196,6 +207,11 @@ class Display:
     @staticmethod
     def key(*names, delay=50):
         subprocess.run(["xdotool", "key", "--delay", str(delay), *names], check=True)
+
+    @staticmethod
+    def hold(name, down=True):
+        """Presses a key down, or lets it go; held, the X server repeats it as a keyboard does."""
+        subprocess.run(["xdotool", "keydown" if down else "keyup", name], check=True)
 
     @staticmethod
     def screenshot():

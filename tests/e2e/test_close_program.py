@@ -4,7 +4,8 @@ import getpass
 import time
 import unittest
 
-from harness import Display, ProgramTest, box_text, centre, child, wait_for
+from harness import (Display, ProgramTest, box_text, centre, child, wait_for,
+                     wait_out_the_moment)
 
 WS_CAPTION = 0x00C00000
 WS_BORDER = 0x00800000
@@ -142,7 +143,9 @@ class KeyboardAlone(ProgramTest):
         Display.key("alt+m")
         self.program.wait_for(lambda l: self.focused_text(l) == "Restart the computer in &MS-DOS mode?",
                               "the MS-DOS option")
+        seen = time.monotonic()
         for _ in range(2):  # Enter presses Yes: the missing-file box; Enter closes it
+            wait_out_the_moment(seen)  # the screen active anew: Yes waits until it has been seen
             Display.key("Return")
             listing = self.program.wait_for(lambda l: l.boxes(), "the missing-file box")
             box = listing.boxes()[0]
@@ -152,6 +155,7 @@ class KeyboardAlone(ProgramTest):
                 lambda l: not l.boxes() and l.active == l.screen_with("&Yes")["hwnd"] and
                 self.focused_text(l) == "Restart the computer in &MS-DOS mode?",
                 "Shut Down Windows active again with the focus where it was")
+            seen = time.monotonic()
         Display.key("alt+n")
         listing = self.program.wait_for(
             lambda l: l.screen_with("Shutdown") and l.active == l.screen_with("Shutdown")["hwnd"]

@@ -7,8 +7,9 @@ import tempfile
 import time
 import unittest
 
-from harness import (HELPER, Display, Program, ProgramTest, box_text, child, throwaway_prefix,
-                     wait_for, windows_directory_on_disk)
+from harness import (DOUBLE_CLICK_TIME, HELPER, Display, Program, ProgramTest, box_text, centre,
+                     child, throwaway_prefix, wait_for, wait_out_the_moment,
+                     windows_directory_on_disk)
 
 PIF_TESTED = "Exit to dos.pif"
 MISSING_MESSAGE = ("Cannot find C:\\windows\\Exit To Dos.pif\n\n"
@@ -35,6 +36,7 @@ class ShutDownScreen(ProgramTest):
                 "the box to close")
         self.listing = self.program.wait_for(lambda l: l.screen_with("&Yes"), "Shut Down Windows")
         self.screen = self.shown(self.listing, "&Yes")
+        self.seen = time.monotonic()
 
     def remove_planted_files(self):
         for name in (PIF_TESTED, "Exit.exe", "Exit To.exe", "Exit.exe.ran", "Exit To.exe.ran"):
@@ -71,6 +73,7 @@ class ShutDownScreen(ProgramTest):
         self.program.wait_for(
             lambda l: checked(l.screen_with("&Yes"), "Restart the computer in &MS-DOS mode?"),
             "the MS-DOS option")
+        wait_out_the_moment(self.seen)
         Display.key("Return")  # Enter on an option presses Yes
         return self.program.wait_for(lambda l: l.boxes(), "the answer to Yes")
 
@@ -89,6 +92,7 @@ class ShutDownScreen(ProgramTest):
             listing = self.program.wait_for(
                 lambda l: not l.boxes() and l.active == self.screen["hwnd"] and l.focus == option,
                 "the box to close and Shut Down Windows to take the keyboard again")
+            self.seen = time.monotonic()
             screen = listing.screen_with("&Yes")
             self.assertTrue(checked(screen, "Restart the computer in &MS-DOS mode?"))
             self.assertIsNone(listing.screen_with("Shutdown"))
@@ -142,11 +146,23 @@ class ShutDownScreen(ProgramTest):
         self.assertTrue(self.program.running())
 
 
+WS_MINIMIZE = 0x20000000
+
+
 class ShutDownForReal(unittest.TestCase):
-    """Runs that may really end the Wine session, each in a prefix made for that test alone."""
+    """Runs that may really end the Wine session, each in a prefix made for that test alone.
+
+    Yes takes only a press that a person gave after seeing the screen: input given before it
+    showed, keys held since then and their repeats, and presses in the first moment after it
+    became active never reach it; a fresh press after that moment does, and ends the session."""
 
     RELAY = ("HKCU\\Software\\Wine\\Debug", "RelayInclude", "REG_SZ",
              "user32.ExitWindowsEx;advapi32.AdjustTokenPrivileges")
+    # A longer double-click time, so that input meant to come within the moment does even on a
+    # machine that stalls for a while; the program takes it from the system.
+    LONG_MOMENT = 1.5
+    SLOW_DOUBLE_CLICK = ("HKCU\\Control Panel\\Mouse", "DoubleClickSpeed", "REG_SZ",
+                         str(int(LONG_MOMENT * 1000)))
 
     def start(self, registry=(), env=None):
         workdir = tempfile.mkdtemp(prefix="quorm3-e2e-")
@@ -158,34 +174,157 @@ class ShutDownForReal(unittest.TestCase):
         ProgramTest.wait_shown(listing.screen_with("Shutdown"), *ProgramTest.MARKS["Shutdown"])
         return workdir
 
+    def wait_for_shut_down_windows(self):
+        """Waits for the screen with no box in front of it; returns the listing."""
+        return self.program.wait_for(
+            lambda l: not l.running or (l.screen_with("&Yes") and not l.boxes()),
+            "Shut Down Windows")
+
+    def assert_yes_untouched(self, seconds=3):
+        """For `seconds` the program keeps running, and then Shut Down Windows shows, active with
+        the focus on Yes; returns when it was seen so."""
+        self.wait_for_shut_down_windows()
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:  # a stray press would end the session meanwhile
+            self.assertTrue(self.program.running(), "the press reached Yes")
+            time.sleep(0.2)
+        listing = self.program.probe()
+        screen = listing.screen_with("&Yes")
+        self.assertIsNotNone(screen)
+        self.assertEqual(listing.active, screen["hwnd"])
+        self.assertEqual(listing.focus, child(screen, text="&Yes")["hwnd"])
+        return time.monotonic()
+
+    def assert_a_fresh_press_shuts_down(self, since, moment, *keys):
+        wait_out_the_moment(since, moment)
+        Display.key(*(keys or ("Return",)))
+        self.assertEqual(self.program.wait_for_exit(120), 0)
+
     def test_yes_enables_the_shut_down_privilege_then_shuts_the_session_down(self):
         workdir = self.start([self.RELAY], {"WINEDEBUG": "+relay"})
         Display.key("Return")
         self.program.close_boxes_with_enter(2, "an announcement")
-        listing = self.program.wait_for(lambda l: l.screen_with("&Yes") and not l.boxes(),
-                                        "Shut Down Windows")
+        listing = self.wait_for_shut_down_windows()
         self.assertEqual(listing.focus, child(listing.screen_with("&Yes"), text="&Yes")["hwnd"])
-        Display.key("Return")
-        self.assertEqual(self.program.wait_for_exit(120), 0)
+        self.assert_a_fresh_press_shuts_down(time.monotonic(), DOUBLE_CLICK_TIME)
         with open(os.path.join(workdir, "program.log"), errors="replace") as log:
             calls = [("Adjust" if "AdjustTokenPrivileges" in line else "Exit")
                      for line in log if "Call " in line and
                      ("AdjustTokenPrivileges" in line or "ExitWindowsEx" in line)]
         self.assertEqual(calls, ["Adjust", "Exit"])
 
-    def test_enters_typed_ahead_never_reach_yes(self):
-        self.start()
-        Display.key("Return", "Return", "Return", "Return", delay=0)
-        self.program.wait_for(lambda l: not l.running or (l.screen_with("&Yes") and not l.boxes()),
-                              "Shut Down Windows")
-        deadline = time.monotonic() + 5
-        while time.monotonic() < deadline:  # five seconds in which a stray Enter would act
-            self.assertTrue(self.program.running(), "the typed-ahead Enter pressed Yes")
-            time.sleep(0.2)
+    def test_enters_typed_ahead_or_at_a_quick_persons_pace_never_reach_yes(self):
+        for delay in (0, 120, 250):  # all at once, and a quick person's pace
+            with self.subTest(delay=delay):
+                self.start([self.SLOW_DOUBLE_CLICK])
+                Display.key("Return", "Return", "Return", "Return", delay=delay)
+                seen = self.assert_yes_untouched()
+                self.assert_a_fresh_press_shuts_down(seen, self.LONG_MOMENT)
+
+    def test_return_held_down_reaches_yes_only_when_pressed_again(self):
+        self.start()  # the system's own double-click time
+        Display.hold("Return")
+        try:
+            # Its repeats go through both announcements, then keep coming for a while.
+            self.wait_for_shut_down_windows()
+            held = time.monotonic()
+            wait_for(lambda: time.monotonic() - held > 3, "three seconds of repeats")
+        finally:
+            Display.hold("Return", down=False)
+        released = self.assert_yes_untouched(1)
+        self.assert_a_fresh_press_shuts_down(released, 1.0)
+
+    def test_a_letter_held_while_the_boxes_are_clicked_through_never_reaches_yes(self):
+        self.start([self.SLOW_DOUBLE_CLICK])
         listing = self.program.probe()
-        screen = listing.screen_with("&Yes")
-        self.assertIsNotNone(screen)
-        self.assertEqual(listing.focus, child(screen, text="&Yes")["hwnd"])
+        Display.hold("y")
+        try:
+            Display.click(*centre(child(listing.screen_with("Shutdown"), text="Shutdown")["rect"]))
+            for _ in range(2):
+                box = self.program.wait_for(lambda l: l.boxes(), "an announcement").boxes()[0]
+                Display.click(*centre(child(box, text="OK")["rect"]))
+                self.program.wait_for(lambda l, seen=box["hwnd"]: all(
+                    b["hwnd"] != seen for b in l.boxes()), "the box to close")
+            self.wait_for_shut_down_windows()
+            shown = time.monotonic()
+            # Past the moment, too: a repeat is never a press.
+            wait_for(lambda: time.monotonic() - shown > self.LONG_MOMENT + 1, "repeats of y")
+        finally:
+            Display.hold("y", down=False)
+        seen = self.assert_yes_untouched(1)
+        self.assert_a_fresh_press_shuts_down(seen, self.LONG_MOMENT, "y")
+
+    def test_clicks_on_yes_as_it_appears_never_reach_it(self):
+        self.start([self.SLOW_DOUBLE_CLICK])
+        Display.key("Return")
+        self.program.close_boxes_with_enter(2, "an announcement")
+        listing = self.wait_for_shut_down_windows()
+        yes = centre(child(listing.screen_with("&Yes"), text="&Yes")["rect"])
+        # Back to the task list, and to Shut Down Windows again: it shows at the same place,
+        # where the pointer waits for it.
+        Display.key("alt+n")
+        self.program.wait_for(lambda l: l.screen_with("Shutdown") and not l.screen_with("&Yes"),
+                              "the task list")
+        Display.key("Return")
+        self.program.wait_for(lambda l: l.boxes(), "the first announcement")
+        Display.key("Return")
+        self.program.wait_for(lambda l: l.boxes() and box_text(l.boxes()[0]).startswith("Loging"),
+                              "the second announcement")
+        Display.move(*yes)
+        # Enter closes the last box and Shut Down Windows appears under the pointer, which
+        # clicks from 50 ms after the Enter, every 60 ms, for 600 ms.
+        subprocess.run(["xdotool", "key", "Return", "sleep", "0.05",
+                        "click", "--repeat", "10", "--delay", "60", "1"], check=True)
+        seen = self.assert_yes_untouched()
+        Display.move(yes[0] + 1, yes[1])
+        wait_out_the_moment(seen, self.LONG_MOMENT)
+        subprocess.run(["xdotool", "click", "1"], check=True)
+        self.assertEqual(self.program.wait_for_exit(120), 0)
+
+    def test_a_minimised_screen_takes_no_keys_and_takes_them_again_when_restored(self):
+        self.start()
+        Display.key("Return")
+        self.program.close_boxes_with_enter(2, "an announcement")
+        self.wait_for_shut_down_windows()
+        wait_out_the_moment(time.monotonic())  # from here on, Enter would press Yes
+        by_another_program = lambda verb: subprocess.run(
+            ["wine", HELPER, verb, "Shut Down Windows"], check=True, env=self.program.env,
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            timeout=120)
+        minimised = lambda l: l.screen_with("&Yes")["style"] & WS_MINIMIZE
+        by_another_program("minimise")
+        self.program.wait_for(minimised, "the screen minimised")
+        Display.key("Return")
+        Display.key("alt+y")
+        seen = self.assert_yes_untouched_while(minimised)
+        # Restored, it takes the keyboard again without a click, and so does its box.
+        by_another_program("restore")
+        listing = self.program.wait_for(
+            lambda l: not minimised(l) and l.active == l.screen_with("&Yes")["hwnd"],
+            "the screen restored and active")
+        Display.key("alt+m")
+        option = child(listing.screen_with("&Yes"), text="Restart the computer in &MS-DOS mode?")
+        self.program.wait_for(lambda l: l.focus == option["hwnd"], "the MS-DOS option")
+        wait_out_the_moment(seen)
+        Display.key("Return")
+        box = self.program.wait_for(lambda l: l.boxes(), "the missing-file box").boxes()[0]
+        by_another_program("minimise")
+        self.program.wait_for(minimised, "the screen minimised under its box")
+        by_another_program("restore")
+        self.program.wait_for(lambda l: not minimised(l) and l.active == box["hwnd"],
+                              "the box active again")
+        Display.key("Return")
+        self.program.wait_for(lambda l: not l.boxes() and l.focus == option["hwnd"],
+                              "the box closed by the keyboard")
+        self.assertTrue(self.program.running())
+
+    def assert_yes_untouched_while(self, condition, seconds=3):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            self.assertTrue(self.program.running(), "the press reached Yes")
+            time.sleep(0.2)
+        self.assertTrue(condition(self.program.probe()))
+        return time.monotonic()
 
 
 if __name__ == "__main__":

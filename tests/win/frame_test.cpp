@@ -479,6 +479,32 @@ TEST_F(Keyboard, SpaceClicksTheFocusedButton) {
   EXPECT_TRUE(WaitUntil([] { return Sample->secondClicks == 1; }));
 }
 
+TEST_F(Keyboard, AScreenHiddenOrMinimisedTakesNoKeysOrClicks) {
+  HWND focused = GetFocus();
+  ASSERT_EQ(focused, Sample->Second.hwnd());
+  const auto tryEverything = [focused] {
+    PostMessageW(focused, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(focused, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PostMessageW(focused, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+    PostMessageW(focused, WM_SYSCHAR, L'f', 1 << 29);
+    PostMessageW(focused, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(focused, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    testing_support::DeliverFor(100);
+  };
+  ShowWindow(Sample->hwnd(), SW_MINIMIZE);
+  tryEverything();
+  Sample->Hide();
+  tryEverything();
+  EXPECT_EQ(Sample->firstClicks + Sample->secondClicks + Sample->thirdClicks, 0);
+  // Back on the display, the keyboard works on it again without a click.
+  Sample->Show();
+  ShowWindow(Sample->hwnd(), SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([] { return GetActiveWindow() == Sample->hwnd(); }));
+  EXPECT_EQ(GetFocus(), focused);
+  Press(VK_RETURN);
+  EXPECT_EQ(Sample->secondClicks, 1);
+}
+
 TEST_F(Keyboard, AccessKeysSelectOptionsPressButtonsAndMovePastLabels) {
   testing_support::PressAccessKey(L'b');
   frame::DeliverPendingMessages();

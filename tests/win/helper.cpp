@@ -1,5 +1,7 @@
 // Runs the frame in scenarios that end the process, for the tests to watch from outside:
 //   win_helper <scenario> <log file>
+// or minimises or restores another program's window, as another program may:
+//   win_helper minimise|restore <window title>
 // Every recorded external call and every step is appended to the log file as it happens.
 // Started with no arguments (as a launched program is), it leaves "<its own path>.ran" behind.
 #include <windows.h>
@@ -55,16 +57,22 @@ int EndDuringBox() {
   return 3;
 }
 
-// Timer1's ShowCursor cannot be found. While the report is open, both timers are made to tick
-// again: neither may run, so the report stays the only one, and closing it ends the program.
+// Timer1's ShowCursor cannot be found, with the pointer hidden twice over. While the report is
+// open, Timer1 and then Timer2 are made to tick: Timer1 may not run, so the report stays the only
+// one, and Timer2 ends the program as its handler would have, without running it.
 int FailingTimer() {
   testing_support::Recorders::MissingFunction() = "ShowCursor";
   testing_support::MessageBoxWatcher watcher(false);
   watcher.whileOpen = [](HWND) {
     Log("report open");
+    const int counter = ShowCursor(FALSE) + 1;
+    ShowCursor(TRUE);
+    Log(counter >= 0 ? "pointer shown" : "pointer hidden");
     PostMessageW(Form1->hwnd(), WM_TIMER, 2, 0);  // Timer1
     PostMessageW(Form1->hwnd(), WM_TIMER, 1, 0);  // Timer2
   };
+  ShowCursor(FALSE);
+  ShowCursor(FALSE);
   frame::RunHandler([] { Form1->Show(); });
   PostMessageW(Form1->hwnd(), WM_TIMER, 2, 0);
   testing_support::DeliverFor(60000);
@@ -78,6 +86,13 @@ int main() {
   int argc = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (argv == nullptr || argc < 3) return LeaveMark();
+  // Another program's hand on a window, found by its title.
+  if (std::wstring(argv[1]) == L"minimise" || std::wstring(argv[1]) == L"restore") {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    if (window == nullptr) return 1;
+    ShowWindow(window, std::wstring(argv[1]) == L"minimise" ? SW_MINIMIZE : SW_RESTORE);
+    return 0;
+  }
   testing_support::InstallRecorders();
   testing_support::Recorders::LogPath() = argv[2];
   const std::wstring scenario = argv[1];

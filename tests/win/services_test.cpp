@@ -10,6 +10,7 @@
 #include "screens/shut_down/form3.h"
 #include "services/module1.h"
 #include "services/runtime.h"
+#include "services/system_library.h"
 #include "support.h"
 #include "tests/error_number.h"
 
@@ -56,6 +57,25 @@ TEST(FunctionTable, TheSystemLookUpFindsRealEntriesAndReportsMissingOnes) {
   EXPECT_NE(services::ResolveFromSystem("advapi32.dll", "GetUserNameA"), nullptr);
   EXPECT_EQ(services::ResolveFromSystem("user32", "NoSuchFunctionAnywhere"), nullptr);
   EXPECT_EQ(ErrorNumberOf([] { services::ResolveFromSystem("nosuchlibrary_quorm", "X"); }), 53);
+}
+
+TEST(FunctionTable, LibrariesComeFromTheSystemFolderAndNeverFromTheSearchPath) {
+  wchar_t folder[MAX_PATH] = {};
+  GetSystemDirectoryW(folder, MAX_PATH);
+  const std::wstring system = folder;
+  EXPECT_EQ(services::SystemLibraryPath(L"user32"), system + L"\\user32.dll");
+  EXPECT_EQ(services::SystemLibraryPath(L"advapi32.dll"), system + L"\\advapi32.dll");
+  // The address found is the one in the system's own library.
+  EXPECT_EQ(reinterpret_cast<FARPROC>(services::ResolveFromSystem("user32", "ShowCursor")),
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "ShowCursor"));
+  // A library that lies beside the program is found by the search path, but not by the table.
+  HMODULE planted = LoadLibraryW(L"quorm_planted.dll");
+  ASSERT_NE(planted, nullptr);
+  FreeLibrary(planted);
+  EXPECT_EQ(ErrorNumberOf([] { services::ResolveFromSystem("quorm_planted.dll", "QuormPlanted"); }),
+            53);
+  EXPECT_EQ(ErrorNumberOf([] { services::ResolveFromSystem("quorm_planted", "QuormPlanted"); }),
+            53);
 }
 
 TEST(FunctionTable, GetUserNameGetsTheWholeBufferBackAndItsSize) {

@@ -20,10 +20,18 @@ class ShutDown : public ScreensTest {
     Open();
   }
   static void Open() {
+    // Keys here come as fast as messages can be posted: the screen counts as seen a minute
+    // before each time it becomes active, so that Yes answers them.
+    SeenFor(60000);
     testing_support::MessageBoxWatcher watcher;
     Form1->Command1.Press();
     ASSERT_TRUE(Form3->Visible());
     ASSERT_TRUE(WaitUntil([] { return GetFocus() == Form3->Yes.hwnd(); }));
+  }
+  // From now on the screen counts as active `milliseconds` before each time it becomes so
+  // (a negative time: that much after).
+  static void SeenFor(int milliseconds) {
+    Form3->pressGuard().SetClock([milliseconds] { return GetTickCount() - milliseconds; });
   }
   std::vector<long long> ExitFlags() const {
     std::vector<long long> flags;
@@ -144,6 +152,62 @@ TEST_F(ShutDown, KeysWorkAsInTheSystemDialog) {
   testing_support::PressAccessKey(L'h');
   Deliver();
   EXPECT_EQ(recorders_.CallsOf("WinHelpA").size(), 1u);
+}
+
+TEST_F(ShutDown, YesTakesNoPressBeforeTheScreenHasBeenSeenForAMoment) {
+  SeenFor(-60000);  // just seen, however slowly the messages below go
+  Form3->pressGuard().Arm();
+  testing_support::PressKey(VK_RETURN);
+  testing_support::PressKey(VK_SPACE);
+  testing_support::PressAccessKey(L'y');
+  testing_support::TypeCharacter(L'y');
+  Deliver();
+  testing_support::ClickWith(Form3->Yes.hwnd());  // as another program would click it
+  SendMessageW(Form3->Yes.hwnd(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(ExitFlags().empty());
+  // The other buttons and the options answer at once.
+  testing_support::PressAccessKey(L'r');
+  Deliver();
+  EXPECT_TRUE(Form3->Restart.Value());
+  SeenFor(60000);
+  Form3->pressGuard().Arm();
+  testing_support::PressKey(VK_RETURN);  // Enter on an option presses Yes
+  Deliver();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{2}));
+}
+
+TEST_F(ShutDown, AKeyHeldSinceBeforeTheScreenShowedPressesYesOnlyOnceReleased) {
+  HWND yes = Form3->Yes.hwnd();
+  const auto repeat = static_cast<LPARAM>(1 | (1 << 30));
+  PostMessageW(yes, WM_KEYDOWN, VK_RETURN, repeat);  // auto-repeats of the held Enter
+  PostMessageW(yes, WM_KEYDOWN, VK_RETURN, repeat);
+  PostMessageW(yes, WM_CHAR, L'\r', repeat);
+  Deliver();
+  EXPECT_TRUE(ExitFlags().empty());
+  PostMessageW(yes, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
+  PostMessageW(yes, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageW(yes, WM_KEYDOWN, VK_RETURN, repeat);
+  Deliver();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{1}));
+}
+
+TEST_F(ShutDown, AMinimisedScreenTakesNoKeysUntilItIsRestored) {
+  HWND yes = Form3->Yes.hwnd();
+  ShowWindow(Form3->hwnd(), SW_MINIMIZE);
+  ASSERT_FALSE(Form3->OnDisplay());
+  PostMessageW(yes, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageW(yes, WM_SYSKEYDOWN, VK_RETURN, 1 | (1 << 29));
+  PostMessageW(yes, WM_SYSCHAR, L'y', 1 | (1 << 29));
+  PostMessageW(yes, WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageW(yes, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001u));
+  Deliver();
+  EXPECT_TRUE(ExitFlags().empty());
+  ShowWindow(Form3->hwnd(), SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([] { return GetActiveWindow() == Form3->hwnd(); }));
+  EXPECT_EQ(GetFocus(), yes);
+  testing_support::PressKey(VK_RETURN);
+  Deliver();
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{1}));
 }
 
 TEST_F(ShutDown, TabGoesFromYesToTheSelectedOption) {
