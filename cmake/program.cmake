@@ -3,6 +3,7 @@ add_library(quorm_core STATIC
   frame/app.cpp
   frame/controls.cpp
   frame/keyboard.cpp
+  frame/message_box.cpp
   frame/press_guard.cpp
   frame/resources.cpp
   frame/screen.cpp
@@ -24,11 +25,27 @@ target_compile_definitions(quorm_core PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEA
 # needs them.
 target_link_libraries(quorm_core PUBLIC user32 gdi32)
 
-# The resources, compiled once and linked into every executable that shows the screens.
-add_library(quorm_resources OBJECT frame/quorm.rc)
-target_include_directories(quorm_resources PRIVATE ${PROJECT_SOURCE_DIR})
+# The version record's numbers and text come from the project's version.
+function(quorm_zero_padded value width out)
+  string(LENGTH "${value}" length)
+  set(padded "${value}")
+  if(length LESS width)
+    math(EXPR missing "${width} - ${length}")
+    string(REPEAT "0" ${missing} zeros)
+    set(padded "${zeros}${value}")
+  endif()
+  set(${out} "${padded}" PARENT_SCOPE)
+endfunction()
+quorm_zero_padded("${PROJECT_VERSION_MINOR}" 2 minor)
+quorm_zero_padded("${PROJECT_VERSION_TWEAK}" 4 revision)
+set(QUORM_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor}.${revision}")
+configure_file(app/version.h.in ${PROJECT_BINARY_DIR}/app/version.h @ONLY)
 
-add_executable(QUORM WIN32 frame/main.cpp $<TARGET_OBJECTS:quorm_resources>)
+# The resources, compiled once and linked into every executable that shows the screens.
+add_library(quorm_resources OBJECT app/quorm.rc)
+target_include_directories(quorm_resources PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+
+add_executable(QUORM WIN32 app/main.cpp $<TARGET_OBJECTS:quorm_resources>)
 target_link_libraries(QUORM PRIVATE quorm_core)
 
 set(release "$<OR:$<CONFIG:Release>,$<CONFIG:MinSizeRel>>")

@@ -3,8 +3,8 @@
 #include <new>
 #include <string>
 
+#include "frame/message_box.h"
 #include "frame/screen.h"
-#include "services/runtime.h"
 
 namespace frame {
 
@@ -145,13 +145,16 @@ void ReportAndEnd(const RuntimeError& error) noexcept {
   try {
     FreezeEveryScreen();
     ShowPointer();
-    services::MsgBox(
-        L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description,
-        services::kStopOnly, kApplicationTitle);
+    MsgBox(L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description,
+           kStopOnly, kApplicationTitle);
   } catch (...) {
     // Nothing more can be reported; the program ends all the same.
   }
-  services::End();
+  End();
+}
+
+void End() {
+  ExitProcess(0);
 }
 
 std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className) {

@@ -21,6 +21,9 @@ void RunHandler(const std::function<void()>& handler) noexcept;
 // The report: a stop-icon box titled with the application title, then the end of the program.
 [[noreturn]] void ReportAndEnd(const RuntimeError& error) noexcept;
 
+// Ends the program at once: no further handler runs, and every window goes with the process.
+[[noreturn]] void End();
+
 // Delivers every message already waiting for this thread, as the main loop would. Returns
 // false when the program was asked to end (no screen is loaded any more).
 bool DeliverPendingMessages();

@@ -7,7 +7,6 @@
 #include "frame/resources.h"
 #include "frame/screen.h"
 #include "frame/units.h"
-#include "services/runtime.h"
 
 namespace frame {
 
@@ -284,7 +283,7 @@ void Timer::Elapsed() {
   if (!frozen_) {
     if (Tick) Tick();
   } else if (layout_.endsProgram) {
-    services::End();
+    End();
   }
 }
 

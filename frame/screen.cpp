@@ -7,7 +7,6 @@
 #include "frame/errors.h"
 #include "frame/resources.h"
 #include "frame/units.h"
-#include "services/runtime.h"
 
 namespace frame {
 
@@ -270,7 +269,7 @@ LRESULT Screen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnClose();
       return 0;
     case WM_ENDSESSION:
-      if (wParam != FALSE) services::End();  // the session ends, and the program with it
+      if (wParam != FALSE) End();  // the session ends, and the program with it
       return 0;
     case WM_DESTROY:
       OnDestroyed();

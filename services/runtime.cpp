@@ -4,11 +4,8 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
-
-#include "frame/app.h"
 #include "frame/errors.h"
 #include "frame/handles.h"
-#include "frame/project.h"
 #include "services/system_library.h"
 
 namespace services {
@@ -47,16 +44,6 @@ ShellExecuteExFunction LoadShellExecuteEx() {
 
 }  // namespace
 
-void MsgBox(const std::wstring& prompt, int style, std::optional<std::wstring> title) {
-  // The box belongs to the window that asked, as a system dialog's box does: it has no taskbar
-  // button, and closing it activates that window again. No other window takes input meanwhile.
-  const std::wstring caption = title.value_or(frame::kApplicationTitle);
-  HWND owner = frame::ModalOwner();
-  frame::OthersDisabled othersWait(owner);
-  MessageBoxW(owner, prompt.c_str(), caption.c_str(),
-              static_cast<UINT>(style) | MB_APPLMODAL | MB_SETFOREGROUND);
-}
-
 double Shell(const std::wstring& path, int windowStyle) {
   // The file is handed over by its exact path, never as a command line to be split at spaces.
   SHELLEXECUTEINFOW info{};
@@ -88,10 +75,6 @@ std::wstring WindowsDirectory() {
   directory.resize(length);
   if (!directory.empty() && directory.back() == L'\\') directory.pop_back();
   return directory;
-}
-
-void End() {
-  ExitProcess(0);
 }
 
 }  // namespace services

@@ -1,10 +1,11 @@
 #include "screens/close_program/form1.h"
 
+#include "frame/app.h"
+#include "frame/message_box.h"
 #include "screens/close_program/display_name.h"
 #include "screens/not_responding/form2.h"
 #include "screens/shut_down/form3.h"
 #include "services/module1.h"
-#include "services/runtime.h"
 #include "services/text.h"
 
 frame::GlobalScreen<close_program::CloseProgramForm> Form1;
@@ -27,12 +28,12 @@ void CloseProgramForm::Form_Load() {
 
 // "Shutdown" only announces: the real question comes from the Shut Down Windows screen.
 void CloseProgramForm::Command1_Click() {
-  services::MsgBox(L"Are you sure you want to shutdown?", services::kStopOnly, L"Windows");
+  frame::MsgBox(L"Are you sure you want to shutdown?", frame::kStopOnly, L"Windows");
   std::wstring buffer = services::String(200, 0);
   int32_t size = 199;
   Module1::GetUserNameA(buffer, size);
   const std::wstring name = DisplayName(buffer);
-  services::MsgBox(L"Loging off user: " + name, services::kStopOnly, L"Windows");
+  frame::MsgBox(L"Loging off user: " + name, frame::kStopOnly, L"Windows");
   Form1->Hide();
   Form3->Show();
 }
@@ -63,7 +64,7 @@ void CloseProgramForm::Timer1_Timer() {
 // The prank lasts one minute.
 void CloseProgramForm::Timer2_Timer() {
   Module1::ShowCursor(-1);
-  services::End();
+  frame::End();
 }
 
 }  // namespace close_program

@@ -1,6 +1,7 @@
 #include "screens/shut_down/form3.h"
 
 #include "frame/errors.h"
+#include "frame/message_box.h"
 #include "screens/close_program/form1.h"
 #include "services/arith.h"
 #include "services/module1.h"
@@ -51,10 +52,10 @@ void ShutDownForm::Yes_Click() {
     Module1::ExitWindowsEx(kReboot, 0);
   } else if (MSDOS.Value()) {
     if (!FileExists(services::WindowsDirectory() + L"\\Exit to dos.pif")) {
-      services::MsgBox(L"Cannot find " + services::WindowsDirectory() + L"\\Exit To Dos.pif" +
-                           services::Chr(10) + services::Chr(10) +
-                           L"Please make sure this file is in your Windows directory",
-                       services::kStopOnly);
+      frame::MsgBox(L"Cannot find " + services::WindowsDirectory() + L"\\Exit To Dos.pif" +
+                        services::Chr(10) + services::Chr(10) +
+                        L"Please make sure this file is in your Windows directory",
+                    frame::kStopOnly);
     } else {
       services::Shell(services::WindowsDirectory() + L"\\Exit To Dos.pif", services::kNormalFocus);
     }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "picture_checks.h"
-#include "screens/close_program/pictures.h"
+#include "tools/picgen/close_program_picture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "picture_checks.h"
-#include "screens/not_responding/pictures.h"
+#include "tools/picgen/not_responding_picture.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "frame/app.h"
 #include "frame/errors.h"
+#include "frame/message_box.h"
 #include "frame/screen.h"
-#include "services/runtime.h"
 #include "support.h"
 
 namespace {
@@ -568,7 +568,7 @@ TEST_F(Keyboard, AMessageBoxBelongsToTheScreenThatOpenedIt) {
     sampleTakesInput = IsWindowEnabled(Sample->hwnd()) != FALSE;
     plainTakesInput = IsWindowEnabled(Plain->hwnd()) != FALSE;
   };
-  services::MsgBox(L"Boxed", services::kStopOnly);
+  frame::MsgBox(L"Boxed", frame::kStopOnly);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(owner, Sample->hwnd());
   EXPECT_FALSE(sampleTakesInput);
@@ -581,7 +581,7 @@ TEST_F(Keyboard, AMessageBoxBelongsToTheScreenThatOpenedIt) {
   Sample->Hide();
   Plain->Hide();
   watcher.whileOpen = [&](HWND box) { owner = GetWindow(box, GW_OWNER); };
-  services::MsgBox(L"Alone", services::kStopOnly);
+  frame::MsgBox(L"Alone", frame::kStopOnly);
   EXPECT_EQ(owner, frame::ApplicationWindow());
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "frame/errors.h"
+#include "frame/message_box.h"
 #include "screens/shut_down/form3.h"
 #include "services/module1.h"
 #include "services/runtime.h"
@@ -117,8 +118,8 @@ TEST(FunctionTable, TextArgumentsGoOverAsAnsiCopies) {
 
 TEST(MessageBox, ShowsThePromptUpToItsFirstZeroWithTheStopIconAndOneButton) {
   testing_support::MessageBoxWatcher watcher;
-  services::MsgBox(std::wstring(L"first\n\nsecond\0hidden", 20), services::kStopOnly);
-  services::MsgBox(L"titled", services::kStopOnly, L"Windows");
+  frame::MsgBox(std::wstring(L"first\n\nsecond\0hidden", 20), frame::kStopOnly);
+  frame::MsgBox(L"titled", frame::kStopOnly, L"Windows");
   ASSERT_EQ(watcher.seen().size(), 2u);
   EXPECT_EQ(watcher.seen()[0].title, L"quorm3");
   EXPECT_EQ(watcher.seen()[0].text, L"first\n\nsecond");

@@ -1,8 +1,8 @@
 #include "pictures.h"
 
-#include "screens/close_program/pictures.h"
-#include "screens/not_responding/pictures.h"
-#include "screens/shut_down/pictures.h"
+#include "tools/picgen/close_program_picture.h"
+#include "tools/picgen/not_responding_picture.h"
+#include "tools/picgen/shut_down_picture.h"
 
 namespace picgen {
 

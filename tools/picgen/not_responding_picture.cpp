@@ -1,4 +1,4 @@
-#include "screens/not_responding/pictures.h"
+#include "tools/picgen/not_responding_picture.h"
 
 #include <cmath>
 

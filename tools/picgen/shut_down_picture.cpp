@@ -1,4 +1,4 @@
-#include "screens/shut_down/pictures.h"
+#include "tools/picgen/shut_down_picture.h"
 
 #include <algorithm>
 #include <cmath>

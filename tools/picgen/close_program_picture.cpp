@@ -1,4 +1,4 @@
-#include "screens/close_program/pictures.h"
+#include "tools/picgen/close_program_picture.h"
 
 #include "tools/picgen/classic.h"
 
