@@ -184,16 +184,20 @@ class ShutDownForReal(unittest.TestCase):
         """For `seconds` the program keeps running, and then Shut Down Windows shows, active with
         the focus on Yes; returns when it was seen so."""
         self.wait_for_shut_down_windows()
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:  # a stray press would end the session meanwhile
-            self.assertTrue(self.program.running(), "the press reached Yes")
-            time.sleep(0.2)
+        self.assert_still_running_for(seconds)
         listing = self.program.probe()
         screen = listing.screen_with("&Yes")
         self.assertIsNotNone(screen)
         self.assertEqual(listing.active, screen["hwnd"])
         self.assertEqual(listing.focus, child(screen, text="&Yes")["hwnd"])
         return time.monotonic()
+
+    def assert_still_running_for(self, seconds):
+        """A press that reached Yes would end the session meanwhile."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            self.assertTrue(self.program.running(), "the press reached Yes")
+            time.sleep(0.2)
 
     def assert_a_fresh_press_shuts_down(self, since, moment, *keys):
         wait_out_the_moment(since, moment)
@@ -296,16 +300,18 @@ class ShutDownForReal(unittest.TestCase):
         self.program.wait_for(minimised, "the screen minimised")
         Display.key("Return")
         Display.key("alt+y")
-        seen = self.assert_yes_untouched_while(minimised)
+        self.assert_still_running_for(3)
+        self.assertTrue(minimised(self.program.probe()))
         # Restored, it takes the keyboard again without a click, and so does its box.
         by_another_program("restore")
         listing = self.program.wait_for(
             lambda l: not minimised(l) and l.active == l.screen_with("&Yes")["hwnd"],
             "the screen restored and active")
+        restored = time.monotonic()  # seen anew: Yes waits a moment again
         Display.key("alt+m")
         option = child(listing.screen_with("&Yes"), text="Restart the computer in &MS-DOS mode?")
         self.program.wait_for(lambda l: l.focus == option["hwnd"], "the MS-DOS option")
-        wait_out_the_moment(seen)
+        wait_out_the_moment(restored)
         Display.key("Return")
         box = self.program.wait_for(lambda l: l.boxes(), "the missing-file box").boxes()[0]
         by_another_program("minimise")
@@ -317,14 +323,6 @@ class ShutDownForReal(unittest.TestCase):
         self.program.wait_for(lambda l: not l.boxes() and l.focus == option["hwnd"],
                               "the box closed by the keyboard")
         self.assertTrue(self.program.running())
-
-    def assert_yes_untouched_while(self, condition, seconds=3):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            self.assertTrue(self.program.running(), "the press reached Yes")
-            time.sleep(0.2)
-        self.assertTrue(condition(self.program.probe()))
-        return time.monotonic()
 
 
 if __name__ == "__main__":
