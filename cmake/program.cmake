@@ -11,7 +11,7 @@ add_library(quorm_core STATIC
   services/privilege.cpp
   services/runtime.cpp
   services/system_library.cpp
-  services/text.cpp
+  base/text.cpp
   screens/close_program/form1.cpp
   screens/close_program/layout.cpp
   screens/not_responding/form2.cpp

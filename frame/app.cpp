@@ -98,7 +98,7 @@ HWND ApplicationWindow() {
   // as the thread that made it.
   HWND window = CreateWindowExW(0, kApplicationClass, kApplicationTitle, WS_POPUP, 0, 0, 0, 0,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (window == nullptr) Raise(errors::kCannotCreateWindow);
+  if (window == nullptr) base::Raise(base::errors::kCannotCreateWindow);
   return window;
 }
 
@@ -132,16 +132,16 @@ OthersDisabled::~OthersDisabled() {
 void RunHandler(const std::function<void()>& handler) noexcept {
   try {
     handler();
-  } catch (const RuntimeError& error) {
+  } catch (const base::RuntimeError& error) {
     ReportAndEnd(error);
   } catch (const std::bad_alloc&) {
-    ReportAndEnd(errors::kOutOfMemory);
+    ReportAndEnd(base::errors::kOutOfMemory);
   } catch (...) {
-    ReportAndEnd(errors::kInternal);
+    ReportAndEnd(base::errors::kInternal);
   }
 }
 
-void ReportAndEnd(const RuntimeError& error) noexcept {
+void ReportAndEnd(const base::RuntimeError& error) noexcept {
   try {
     FreezeEveryScreen();
     ShowPointer();

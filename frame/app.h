@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "frame/errors.h"
+#include "base/errors.h"
 #include "frame/project.h"
 
 namespace frame {
@@ -19,7 +19,7 @@ int Run(const ProjectRecord& project);
 void RunHandler(const std::function<void()>& handler) noexcept;
 
 // The report: a stop-icon box titled with the application title, then the end of the program.
-[[noreturn]] void ReportAndEnd(const RuntimeError& error) noexcept;
+[[noreturn]] void ReportAndEnd(const base::RuntimeError& error) noexcept;
 
 // Ends the program at once: no further handler runs, and every window goes with the process.
 [[noreturn]] void End();

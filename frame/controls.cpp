@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "base/errors.h"
+#include "base/units.h"
 #include "frame/app.h"
-#include "frame/errors.h"
 #include "frame/resources.h"
 #include "frame/screen.h"
-#include "frame/units.h"
 
 namespace frame {
 
@@ -40,12 +40,13 @@ void Control::SetFocus() {
 HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                           const wchar_t* text, HFONT font) {
   const int dpi = LayoutDpi();
-  window_ = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
-                            TwipsToPixels(layout_.left, dpi), TwipsToPixels(layout_.top, dpi),
-                            TwipsToPixels(layout_.width, dpi), TwipsToPixels(layout_.height, dpi),
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.id)),
-                            GetModuleHandleW(nullptr), nullptr);
-  if (window_ == nullptr) Raise(errors::kCannotCreateWindow);
+  window_ = CreateWindowExW(
+      exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
+      base::TwipsToPixels(layout_.left, dpi), base::TwipsToPixels(layout_.top, dpi),
+      base::TwipsToPixels(layout_.width, dpi), base::TwipsToPixels(layout_.height, dpi), parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout_.id)), GetModuleHandleW(nullptr),
+      nullptr);
+  if (window_ == nullptr) base::Raise(base::errors::kCannotCreateWindow);
   if (layout_.font != nullptr) {
     ownFont_ = LoadFont(*layout_.font, dpi);
     font = ownFont_.get();
@@ -97,16 +98,16 @@ void ListBox::Create(HWND parent, HFONT screenFont) {
 
 void ListBox::AddItem(const std::wstring& item) {
   const LRESULT at = SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  if (at == LB_ERR || at == LB_ERRSPACE) Raise(errors::kOutOfMemory);
+  if (at == LB_ERR || at == LB_ERRSPACE) base::Raise(base::errors::kOutOfMemory);
 }
 
 void ListBox::RemoveItem(int index) {
-  if (index < 0 || index >= ListCount()) Raise(errors::kInvalidCall);
+  if (index < 0 || index >= ListCount()) base::Raise(base::errors::kInvalidCall);
   SendMessageW(window_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
 std::wstring ListBox::List(int index) {
-  if (index < 0 || index >= ListCount()) Raise(errors::kInvalidArrayIndex);
+  if (index < 0 || index >= ListCount()) base::Raise(base::errors::kInvalidArrayIndex);
   const LRESULT length = SendMessageW(window_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   SendMessageW(window_, LB_GETTEXT, static_cast<WPARAM>(index),
@@ -124,7 +125,7 @@ int ListBox::ListIndex() {
 }
 
 void ListBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) Raise(errors::kInvalidArrayIndex);
+  if (index < -1 || index >= ListCount()) base::Raise(base::errors::kInvalidArrayIndex);
   SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
@@ -151,7 +152,7 @@ std::wstring Label::Caption() {
 }
 
 void Label::SetCaption(const std::wstring& caption) {
-  if (!SetWindowTextW(hwnd(), caption.c_str())) Raise(errors::kOutOfMemory);
+  if (!SetWindowTextW(hwnd(), caption.c_str())) base::Raise(base::errors::kOutOfMemory);
 }
 
 HBRUSH Label::OnColor(HDC dc) {

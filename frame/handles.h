@@ -9,9 +9,6 @@
 
 namespace frame {
 
-struct KernelObjectCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
 struct WindowDestroyer {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
@@ -28,8 +25,6 @@ struct MemoryDcDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
 
-// A process, token or other kernel object.
-using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelObjectCloser>;
 using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 using ScreenDc = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDcReleaser>;

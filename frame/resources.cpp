@@ -1,14 +1,14 @@
 #include "frame/resources.h"
 
-#include "frame/errors.h"
-#include "frame/units.h"
+#include "base/errors.h"
+#include "base/units.h"
 
 namespace frame {
 
 namespace {
 
 uint32_t Le16(std::span<const uint8_t> b, size_t at) {
-  if (at + 2 > b.size()) Raise(errors::kResourceNotFound);
+  if (at + 2 > b.size()) base::Raise(base::errors::kResourceNotFound);
   return b[at] | b[at + 1] << 8;
 }
 uint32_t Le32(std::span<const uint8_t> b, size_t at) {
@@ -20,10 +20,10 @@ uint32_t Le32(std::span<const uint8_t> b, size_t at) {
 std::span<const uint8_t> ResourceFile(const wchar_t* name) {
   const HMODULE module = GetModuleHandleW(nullptr);
   HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (found == nullptr) Raise(errors::kResourceNotFound);
+  if (found == nullptr) base::Raise(base::errors::kResourceNotFound);
   HGLOBAL loaded = LoadResource(module, found);
   const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (data == nullptr) Raise(errors::kResourceNotFound);
+  if (data == nullptr) base::Raise(base::errors::kResourceNotFound);
   return {static_cast<const uint8_t*>(data), SizeofResource(module, found)};
 }
 
@@ -31,13 +31,13 @@ BitmapHandle LoadPicture(const wchar_t* name) {
   const std::span<const uint8_t> file = ResourceFile(name);
   constexpr size_t kFileHeader = 14;
   if (file.size() < kFileHeader + sizeof(BITMAPINFOHEADER) || file[0] != 'B' || file[1] != 'M')
-    Raise(errors::kResourceNotFound);
+    base::Raise(base::errors::kResourceNotFound);
   const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + kFileHeader);
   const uint8_t* bits = file.data() + Le32(file, 10);
   ScreenDc screen(GetDC(nullptr));
   BitmapHandle bitmap(
       CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS));
-  if (!bitmap) Raise(errors::kOutOfMemory);
+  if (!bitmap) base::Raise(base::errors::kOutOfMemory);
   return bitmap;
 }
 
@@ -52,31 +52,31 @@ IconHandle LoadIconImage(const wchar_t* name, int size) {
     if (offset + static_cast<size_t>(bytes) > file.size()) break;
     IconHandle icon(CreateIconFromResourceEx(const_cast<PBYTE>(file.data() + offset), bytes, TRUE,
                                              0x00030000, size, size, LR_DEFAULTCOLOR));
-    if (!icon) Raise(errors::kOutOfMemory);
+    if (!icon) base::Raise(base::errors::kOutOfMemory);
     return icon;
   }
-  Raise(errors::kResourceNotFound);
+  base::Raise(base::errors::kResourceNotFound);
 }
 
 FontHandle LoadFont(const FontDescription& font, int dpi) {
-  return FontHandle(CreateFontW(-TwipsToPixels(font.points * 20, dpi), 0, 0, 0, font.weight, FALSE,
-                                FALSE, FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                font.face));
+  return FontHandle(CreateFontW(-base::TwipsToPixels(font.points * 20, dpi), 0, 0, 0, font.weight,
+                                FALSE, FALSE, FALSE, static_cast<DWORD>(font.charset),
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, font.face));
 }
 
 int DisplayDpi() {
   ScreenDc screen(GetDC(nullptr));
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
-  return dpi > 0 ? dpi : kDesignDpi;
+  return dpi > 0 ? dpi : base::kDesignDpi;
 }
 
 int ScaleFactor() {
-  return ScaleFactorFor(DisplayDpi());
+  return base::ScaleFactorFor(DisplayDpi());
 }
 
 int LayoutDpi() {
-  return kDesignDpi * ScaleFactor();
+  return base::kDesignDpi * ScaleFactor();
 }
 
 }  // namespace frame

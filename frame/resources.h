@@ -18,7 +18,7 @@ IconHandle LoadIconImage(const wchar_t* name, int size);
 FontHandle LoadFont(const FontDescription& font, int dpi);
 // Dots per inch of the display (96 unless the system says otherwise).
 int DisplayDpi();
-// The whole factor the screens are drawn at on this display (see ScaleFactorFor).
+// The whole factor the screens are drawn at on this display (see base::ScaleFactorFor).
 int ScaleFactor();
 // The density the screens are laid out at: 96 times the scale factor. At it, the layouts'
 // twips give the 96-dpi pixels times the factor.

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "base/errors.h"
+#include "base/units.h"
 #include "frame/app.h"
-#include "frame/errors.h"
 #include "frame/resources.h"
-#include "frame/units.h"
 
 namespace frame {
 
@@ -43,10 +43,10 @@ void RegisterScreenClass(WNDPROC windowProc) {
 }  // namespace
 
 double DisplayWidth() {
-  return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), LayoutDpi());
+  return base::PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), LayoutDpi());
 }
 double DisplayHeight() {
-  return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), LayoutDpi());
+  return base::PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), LayoutDpi());
 }
 
 Screen::Screen(const ScreenLayout& layout) : layout_(layout) {}
@@ -68,7 +68,7 @@ bool Screen::OnDisplay() const {
 const ControlLayout& Screen::FindLayout(const wchar_t* name) const {
   for (const ControlLayout& c : layout_.controls)
     if (std::wstring_view(c.name) == name) return c;
-  Raise(errors::kInternal);
+  base::Raise(base::errors::kInternal);
 }
 
 HWND Screen::hwnd() {
@@ -92,8 +92,8 @@ void Screen::CreateWindowForLayout() {
   const int dpi = LayoutDpi();
   const DWORD style = StyleFor(layout_);
   const DWORD exStyle = ExStyleFor(layout_);
-  RECT outer{0, 0, TwipsToPixels(layout_.clientWidth, dpi),
-             TwipsToPixels(layout_.clientHeight, dpi)};
+  RECT outer{0, 0, base::TwipsToPixels(layout_.clientWidth, dpi),
+             base::TwipsToPixels(layout_.clientHeight, dpi)};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   // Only an overlapped window gets the system's choice of place; such a screen is created
   // overlapped and given its own style before anyone sees it.
@@ -106,7 +106,7 @@ void Screen::CreateWindowForLayout() {
                                  GetModuleHandleW(nullptr), this);
   if (created == nullptr) {
     window_ = nullptr;
-    Raise(errors::kCannotCreateWindow);
+    base::Raise(base::errors::kCannotCreateWindow);
   }
   windowOwner_.reset(created);
   if (systemPlaces) {
@@ -138,8 +138,8 @@ POINT Screen::InitialPosition(const RECT& outer) const {
       break;
   }
   // The designed position is that of the client area; the frame lies outside it.
-  return {TwipsToPixels(layout_.clientLeft, dpi) + outer.left,
-          TwipsToPixels(layout_.clientTop, dpi) + outer.top};
+  return {base::TwipsToPixels(layout_.clientLeft, dpi) + outer.left,
+          base::TwipsToPixels(layout_.clientTop, dpi) + outer.top};
 }
 
 void Screen::Show() {
@@ -172,20 +172,20 @@ void Screen::Unload() {
 void Screen::Move(double left, double top) {
   Load();
   const int dpi = LayoutDpi();
-  SetWindowPos(window_, nullptr, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, base::TwipsToPixels(left, dpi), base::TwipsToPixels(top, dpi), 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double Screen::Width() {
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  return PixelsToTwips(r.right - r.left, LayoutDpi());
+  return base::PixelsToTwips(r.right - r.left, LayoutDpi());
 }
 
 double Screen::Height() {
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  return PixelsToTwips(r.bottom - r.top, LayoutDpi());
+  return base::PixelsToTwips(r.bottom - r.top, LayoutDpi());
 }
 
 void Screen::FreezeForReport() {

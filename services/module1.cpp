@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "frame/errors.h"
+#include "base/errors.h"
 #include "services/privilege.h"
 #include "services/system_library.h"
 
@@ -35,8 +35,8 @@ Function Resolve(Entry& entry) {
   if (entry.address == nullptr) {
     entry.address = table.resolve(entry.library, entry.function);
     if (entry.address == nullptr)
-      frame::Raise(453, L"Can't find DLL entry point " + Widen(entry.function) + L" in " +
-                            Widen(entry.library));
+      base::Raise(453, L"Can't find DLL entry point " + Widen(entry.function) + L" in " +
+                           Widen(entry.library));
   }
   return reinterpret_cast<Function>(entry.address);
 }
@@ -54,7 +54,7 @@ ExternalAddress ResolveFromSystem(const char* library, const char* function) {
   // By name as the table spells it, but from the system folder only; the library stays loaded
   // for the life of the program, like the address kept from it.
   HMODULE module = LoadSystemLibrary(Widen(library));
-  if (module == nullptr) frame::Raise(53, L"File not found: " + Widen(library));
+  if (module == nullptr) base::Raise(53, L"File not found: " + Widen(library));
   const FARPROC address = GetProcAddress(module, function);
   return reinterpret_cast<ExternalAddress>(reinterpret_cast<void*>(address));
 }

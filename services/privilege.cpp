@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "frame/handles.h"
+#include "base/handles.h"
 #include "services/system_library.h"
 
 namespace services {
@@ -17,11 +17,11 @@ Function Advapi(const char* name) {
   return SystemFunctionAs<Function>(L"advapi32.dll", name);
 }
 
-frame::KernelHandle OwnToken(DWORD access) {
+base::KernelHandle OwnToken(DWORD access) {
   const auto open = Advapi<BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE)>("OpenProcessToken");
   HANDLE token = nullptr;
   if (open == nullptr || !open(GetCurrentProcess(), access, &token)) return nullptr;
-  return frame::KernelHandle(token);
+  return base::KernelHandle(token);
 }
 
 bool ShutdownLuid(LUID& luid) {
@@ -33,7 +33,7 @@ bool ShutdownLuid(LUID& luid) {
 
 bool EnableShutdownPrivilege() {
   LUID luid{};
-  frame::KernelHandle token = OwnToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY);
+  base::KernelHandle token = OwnToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY);
   if (!token || !ShutdownLuid(luid)) return false;
   TOKEN_PRIVILEGES wanted{};
   wanted.PrivilegeCount = 1;
@@ -52,7 +52,7 @@ bool EnableShutdownPrivilege() {
 
 bool ShutdownPrivilegeEnabled() {
   LUID luid{};
-  frame::KernelHandle token = OwnToken(TOKEN_QUERY);
+  base::KernelHandle token = OwnToken(TOKEN_QUERY);
   if (!token || !ShutdownLuid(luid)) return false;
   const auto information =
       Advapi<BOOL(WINAPI*)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD)>(

@@ -4,8 +4,8 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
-#include "frame/errors.h"
-#include "frame/handles.h"
+#include "base/errors.h"
+#include "base/handles.h"
 #include "services/system_library.h"
 
 namespace services {
@@ -16,20 +16,20 @@ namespace {
   switch (code) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-      frame::Raise(frame::errors::kFileNotFound);
+      base::Raise(base::errors::kFileNotFound);
     case ERROR_INVALID_DRIVE:
     case ERROR_NOT_READY:
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
-      frame::Raise(68, L"Device unavailable");
+      base::Raise(68, L"Device unavailable");
     case ERROR_ACCESS_DENIED:
-      frame::Raise(75, L"Path/File access error");
+      base::Raise(75, L"Path/File access error");
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
     case ERROR_FILENAME_EXCED_RANGE:
-      frame::Raise(52, L"Bad file name or number");
+      base::Raise(52, L"Bad file name or number");
     default:
-      frame::Raise(frame::errors::kInvalidCall);
+      base::Raise(base::errors::kInvalidCall);
   }
 }
 
@@ -38,7 +38,7 @@ using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
 // SHELL32 is a large library that only a launch needs, so it is loaded then.
 ShellExecuteExFunction LoadShellExecuteEx() {
   const auto execute = SystemFunctionAs<ShellExecuteExFunction>(L"shell32.dll", "ShellExecuteExW");
-  if (execute == nullptr) frame::Raise(53, L"File not found: shell32.dll");
+  if (execute == nullptr) base::Raise(53, L"File not found: shell32.dll");
   return execute;
 }
 
@@ -53,12 +53,12 @@ double Shell(const std::wstring& path, int windowStyle) {
   info.lpFile = path.c_str();
   info.nShow = windowStyle;
   if (!LoadShellExecuteEx()(&info)) RaiseForPath(GetLastError());
-  frame::KernelHandle process(info.hProcess);
+  base::KernelHandle process(info.hProcess);
   return process ? static_cast<double>(GetProcessId(process.get())) : 0.0;
 }
 
 uint32_t GetAttr(const std::wstring& path) {
-  if (path.empty()) frame::Raise(frame::errors::kFileNotFound);
+  if (path.empty()) base::Raise(base::errors::kFileNotFound);
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) RaiseForPath(GetLastError());
   return attributes;
@@ -71,7 +71,7 @@ std::wstring WindowsDirectory() {
     directory.resize(length);
     length = GetWindowsDirectoryW(directory.data(), static_cast<UINT>(directory.size()));
   }
-  if (length == 0) frame::Raise(frame::errors::kFileNotFound);
+  if (length == 0) base::Raise(base::errors::kFileNotFound);
   directory.resize(length);
   if (!directory.empty() && directory.back() == L'\\') directory.pop_back();
   return directory;

@@ -3,14 +3,14 @@
 
 #include <functional>
 
-#include "frame/errors.h"
+#include "base/errors.h"
 
 namespace testing_support {
 
 inline int ErrorNumberOf(const std::function<void()>& action) {
   try {
     action();
-  } catch (const frame::RuntimeError& e) {
+  } catch (const base::RuntimeError& e) {
     return e.number;
   }
   return 0;

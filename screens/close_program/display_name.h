@@ -4,14 +4,13 @@
 
 #include <string>
 
-#include "services/text.h"
+#include "base/text.h"
 
 namespace close_program {
 
 inline std::wstring DisplayName(const std::wstring& buffer) {
   if (buffer.empty()) return buffer;  // nothing to capitalise, and nothing to cut
-  return services::UCase(services::Left(buffer, 1)) +
-         services::Right(buffer, services::Len(buffer) - 1);
+  return base::UCase(base::Left(buffer, 1)) + base::Right(buffer, base::Len(buffer) - 1);
 }
 
 }  // namespace close_program

@@ -1,12 +1,12 @@
 #include "screens/close_program/form1.h"
 
+#include "base/text.h"
 #include "frame/app.h"
 #include "frame/message_box.h"
 #include "screens/close_program/display_name.h"
 #include "screens/not_responding/form2.h"
 #include "screens/shut_down/form3.h"
 #include "services/module1.h"
-#include "services/text.h"
 
 frame::GlobalScreen<close_program::CloseProgramForm> Form1;
 
@@ -29,7 +29,7 @@ void CloseProgramForm::Form_Load() {
 // "Shutdown" only announces: the real question comes from the Shut Down Windows screen.
 void CloseProgramForm::Command1_Click() {
   frame::MsgBox(L"Are you sure you want to shutdown?", frame::kStopOnly, L"Windows");
-  std::wstring buffer = services::String(200, 0);
+  std::wstring buffer = base::String(200, 0);
   int32_t size = 199;
   Module1::GetUserNameA(buffer, size);
   const std::wstring name = DisplayName(buffer);

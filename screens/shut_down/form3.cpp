@@ -1,12 +1,12 @@
 #include "screens/shut_down/form3.h"
 
-#include "frame/errors.h"
+#include "base/arith.h"
+#include "base/errors.h"
+#include "base/text.h"
 #include "frame/message_box.h"
 #include "screens/close_program/form1.h"
-#include "services/arith.h"
 #include "services/module1.h"
 #include "services/runtime.h"
-#include "services/text.h"
 
 frame::GlobalScreen<shut_down::ShutDownForm> Form3;
 
@@ -27,7 +27,7 @@ bool FileExists(const std::wstring& path) {
   try {
     // The whole attribute word is tested: bits above the sixteenth are set on some files.
     return IsFileAttributes(services::GetAttr(path));
-  } catch (const frame::RuntimeError&) {
+  } catch (const base::RuntimeError&) {
     return false;
   }
 }
@@ -39,8 +39,8 @@ ShutDownForm::ShutDownForm() : Screen(kLayout) {
 }
 
 void ShutDownForm::Form_Load() {
-  const double left = services::IntegerDivide(frame::DisplayWidth() - Form3->Width(), 2);
-  const double top = services::IntegerDivide(frame::DisplayHeight() - Form3->Height(), 2);
+  const double left = base::IntegerDivide(frame::DisplayWidth() - Form3->Width(), 2);
+  const double top = base::IntegerDivide(frame::DisplayHeight() - Form3->Height(), 2);
   Form3->Move(left, top);
 }
 
@@ -53,7 +53,7 @@ void ShutDownForm::Yes_Click() {
   } else if (MSDOS.Value()) {
     if (!FileExists(services::WindowsDirectory() + L"\\Exit to dos.pif")) {
       frame::MsgBox(L"Cannot find " + services::WindowsDirectory() + L"\\Exit To Dos.pif" +
-                        services::Chr(10) + services::Chr(10) +
+                        base::Chr(10) + base::Chr(10) +
                         L"Please make sure this file is in your Windows directory",
                     frame::kStopOnly);
     } else {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/errors.h"
 #include "frame/app.h"
-#include "frame/errors.h"
 #include "frame/message_box.h"
 #include "frame/screen.h"
 #include "support.h"
@@ -336,13 +336,13 @@ TEST_F(Frame, ListKeepsItemsInOrderAndRaisesOnABadIndex) {
   try {
     Sample->Items.List(5);
     ADD_FAILURE() << "no error";
-  } catch (const frame::RuntimeError& e) {
+  } catch (const base::RuntimeError& e) {
     EXPECT_EQ(e.number, 381);
   }
   try {
     Sample->Items.RemoveItem(-1);
     ADD_FAILURE() << "no error";
-  } catch (const frame::RuntimeError& e) {
+  } catch (const base::RuntimeError& e) {
     EXPECT_EQ(e.number, 5);
   }
 }

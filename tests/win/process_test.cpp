@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "frame/errors.h"
+#include "base/errors.h"
 #include "services/runtime.h"
 #include "support.h"
 
@@ -148,7 +148,7 @@ TEST_F(Processes, ALaunchOfAMissingFileRaisesAnError) {
   try {
     services::Shell((dir_ / L"Exit To Dos.pif").wstring(), services::kNormalFocus);
     ADD_FAILURE() << "no error";
-  } catch (const frame::RuntimeError& e) {
+  } catch (const base::RuntimeError& e) {
     EXPECT_EQ(e.number, 53);
   }
 }

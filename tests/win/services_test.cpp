@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/errors.h"
+#include "base/errors.h"
 #include "frame/message_box.h"
 #include "screens/shut_down/form3.h"
 #include "services/module1.h"
@@ -47,7 +47,7 @@ TEST(FunctionTable, AnEntryThatCannotBeFoundRaisesAtItsFirstCall) {
   EXPECT_EQ(ErrorNumberOf([] { Module1::ShowCursor(0); }), 453);
   try {
     Module1::ExitWindowsEx(0, 0);
-  } catch (const frame::RuntimeError& e) {
+  } catch (const base::RuntimeError& e) {
     EXPECT_EQ(e.description, L"Can't find DLL entry point ExitWindowsEx in user32");
   }
   testing_support::InstallRecorders();

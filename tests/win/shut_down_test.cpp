@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "base/arith.h"
 #include "screens_fixture.h"
-#include "services/arith.h"
 #include "services/privilege.h"
 #include "services/runtime.h"
 
@@ -64,9 +64,9 @@ TEST_F(ShutDown, IsCentredOnTheDisplayByIntegerHalving) {
   GetWindowRect(Form3->hwnd(), &outer);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   EXPECT_EQ(outer.left,
-            services::IntegerDivide(GetSystemMetrics(SM_CXSCREEN) * 15.0 - width * 15, 2) / 15);
+            base::IntegerDivide(GetSystemMetrics(SM_CXSCREEN) * 15.0 - width * 15, 2) / 15);
   EXPECT_EQ(outer.top,
-            services::IntegerDivide(GetSystemMetrics(SM_CYSCREEN) * 15.0 - height * 15, 2) / 15);
+            base::IntegerDivide(GetSystemMetrics(SM_CYSCREEN) * 15.0 - height * 15, 2) / 15);
 }
 
 TEST_F(ShutDown, StartsWithShutDownSelectedAndTheFocusOnTheDefaultYes) {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/errors.h"
 #include "frame/app.h"
-#include "frame/errors.h"
 #include "services/module1.h"
 #include "services/privilege.h"
 
@@ -68,7 +68,7 @@ services::ExternalAddress Resolve(const char* library, const char* function) {
   Recorders::Lookups().push_back(std::string(library) + "!" + function);
   const std::string name = function;
   if (name == Recorders::MissingFunction())
-    frame::Raise(53, L"File not found: " + std::wstring(library, library + strlen(library)));
+    base::Raise(53, L"File not found: " + std::wstring(library, library + strlen(library)));
   if (name == "ShowCursor") return AddressOf(RecordShowCursor);
   if (name == "GetUserNameA") return AddressOf(RecordGetUserNameA);
   if (name == "ExitWindowsEx") return AddressOf(RecordExitWindowsEx);

@@ -1,23 +1,23 @@
-#include "services/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <climits>
 #include <cwctype>
 
-#include "frame/errors.h"
+#include "base/errors.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
-namespace services {
+namespace base {
 
 namespace {
 void RequireCount(int count) {
-  if (count < 0) frame::Raise(frame::errors::kInvalidCall);
+  if (count < 0) Raise(errors::kInvalidCall);
 }
 void RequireCode(int code) {
-  if (code < 0 || code > 0xFFFF) frame::Raise(frame::errors::kInvalidCall);
+  if (code < 0 || code > 0xFFFF) Raise(errors::kInvalidCall);
 }
 }  // namespace
 
@@ -39,7 +39,7 @@ std::wstring Right(const std::wstring& text, int count) {
 }
 
 int Len(const std::wstring& text) {
-  if (text.size() > static_cast<size_t>(INT_MAX)) frame::Raise(frame::errors::kOverflow);
+  if (text.size() > static_cast<size_t>(INT_MAX)) Raise(errors::kOverflow);
   return static_cast<int>(text.size());
 }
 
@@ -54,8 +54,8 @@ std::wstring UCase(const std::wstring& text) {
 }
 
 std::wstring Chr(int characterCode) {
-  if (characterCode < 0 || characterCode > 255) frame::Raise(frame::errors::kInvalidCall);
+  if (characterCode < 0 || characterCode > 255) Raise(errors::kInvalidCall);
   return std::wstring(1, static_cast<wchar_t>(characterCode));
 }
 
-}  // namespace services
+}  // namespace base

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace services {
+namespace base {
 
 std::wstring String(int count, int characterCode);
 std::wstring Left(const std::wstring& text, int count);
@@ -14,4 +14,4 @@ int Len(const std::wstring& text);
 std::wstring UCase(const std::wstring& text);
 std::wstring Chr(int characterCode);
 
-}  // namespace services
+}  // namespace base

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace frame {
+namespace base {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDesignDpi = 96;  // the density the screens and their pictures are made for
@@ -27,4 +27,4 @@ inline int ScaleFactorFor(int dpi) {
   return std::max(1, (dpi + kDesignDpi / 2) / kDesignDpi);
 }
 
-}  // namespace frame
+}  // namespace base

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace frame {
+namespace base {
 
 struct RuntimeError {
   int number;
@@ -32,4 +32,4 @@ inline const RuntimeError kCannotCreateWindow{
   throw RuntimeError{number, std::move(description)};
 }
 
-}  // namespace frame
+}  // namespace base
