@@ -37,6 +37,10 @@ void Control::SetFocus() {
   if (HWND window = hwnd()) ::SetFocus(window);
 }
 
+UINT Control::DialogCode() const {
+  return window_ != nullptr ? static_cast<UINT>(SendMessageW(window_, WM_GETDLGCODE, 0, 0)) : 0;
+}
+
 HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                           const wchar_t* text, HFONT font) {
   const int dpi = LayoutDpi();
@@ -67,6 +71,16 @@ void CommandButton::Create(HWND parent, HFONT screenFont) {
 void CommandButton::Press() {
   hwnd();
   if (Click) Click();
+}
+
+void CommandButton::ActByKeyboard() {
+  if (!TakesPressNow()) return;
+  SetFocus();
+  Press();
+}
+
+void CommandButton::PressByEnter() {
+  if (TakesPressNow()) Press();
 }
 
 bool CommandButton::TakesPressNow() {
@@ -191,6 +205,12 @@ void OptionButton::SetValue(bool selected) {
   SendMessageW(window_, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void OptionButton::ActByKeyboard() {
+  SetFocus();
+  SetValue(true);
+  if (Click) Click();
+}
+
 void OptionButton::OnNotify(WORD code) {
   if (code != BN_CLICKED) return;
   SetValue(true);
@@ -279,7 +299,7 @@ void Timer::FreezeForReport() {
   if (!layout_.endsProgram) Stop();
 }
 
-void Timer::Elapsed() {
+void Timer::OnTimer() {
   if (!enabled_) return;
   if (!frozen_) {
     if (Tick) Tick();

@@ -29,6 +29,23 @@ class Control {
   // Makes this the focused control of its screen.
   void SetFocus();
 
+  // What the control is and wants of the dialog keyboard, asked of its window as the system's
+  // dialog manager asks (WM_GETDLGCODE): DLGC_* flags, 0 for a control without a window.
+  UINT DialogCode() const;
+  bool IsPushButton() const {
+    return (DialogCode() & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+  }
+  bool IsOption() const { return (DialogCode() & DLGC_RADIOBUTTON) != 0; }
+  // Whether this is the selected option of its group.
+  virtual bool IsSelectedOption() { return false; }
+  // Its access key, or an arrow key in an option group: a push button takes the focus and is
+  // pressed (if it takes the press now), an option is selected.
+  virtual void ActByKeyboard() {}
+  // Enter for a push button: pressed where it is, if it takes the press now.
+  virtual void PressByEnter() {}
+  // A push button shows the heavier default frame, or not.
+  virtual void ShowAsDefault(bool /*asDefault*/) {}
+
  protected:
   friend class Screen;
   friend class DialogKeyboard;
@@ -40,6 +57,10 @@ class Control {
   virtual void OnNotify(WORD /*code*/) {}
   // The colours of a static-drawn control; returns the brush or nullptr for the default.
   virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
+  // A tick of the system timer with this control's id.
+  virtual void OnTimer() {}
+  // The error report is up: nothing of this control may run a handler any more.
+  virtual void FreezeForReport() {}
   // The window this control currently has, without loading anything.
   HWND window() const { return window_; }
 
@@ -62,7 +83,9 @@ class CommandButton : public Control {
   // Whether a press by the user counts now; only a button whose answer is real ever refuses.
   bool TakesPressNow();
   // Draws the button with or without the heavier default frame.
-  void ShowAsDefault(bool asDefault);
+  void ShowAsDefault(bool asDefault) override;
+  void ActByKeyboard() override;
+  void PressByEnter() override;
 
  protected:
   void Create(HWND parent, HFONT screenFont) override;
@@ -110,6 +133,9 @@ class OptionButton : public Control {
   bool Value();
   // Selecting one option clears every other option of the screen.
   void SetValue(bool selected);
+  bool IsSelectedOption() override { return Value(); }
+  // Focuses and selects it, as its access key or an arrow key does, and runs its handler.
+  void ActByKeyboard() override;
 
  protected:
   void Create(HWND parent, HFONT screenFont) override;
@@ -144,10 +170,10 @@ class Timer : public Control {
   friend class Screen;
   void Create(HWND parent, HFONT screenFont) override;
   void Forget() override;
-  void Elapsed();
+  void OnTimer() override;
   // While the error report is up no tick runs a handler; a timer that ends the program ends
   // it at its tick all the same, and any other stops.
-  void FreezeForReport();
+  void FreezeForReport() override;
 
  private:
   void Start();

@@ -10,10 +10,6 @@ namespace frame {
 
 namespace {
 
-bool IsOption(const Control* c) {
-  return dynamic_cast<const OptionButton*>(c) != nullptr;
-}
-
 void SortByTabIndex(std::vector<Control*>& controls) {
   std::stable_sort(controls.begin(), controls.end(), [](const Control* a, const Control* b) {
     return a->layout().tabIndex < b->layout().tabIndex;
@@ -30,12 +26,6 @@ wchar_t AccessKeyOf(const wchar_t* caption) {
     return static_cast<wchar_t>(std::towupper(p[1]));
   }
   return L'\0';
-}
-
-void Select(OptionButton& option) {
-  option.SetFocus();
-  option.SetValue(true);
-  if (option.Click) option.Click();
 }
 
 void RemoveAll(UINT first, UINT last) {
@@ -80,11 +70,11 @@ bool DialogKeyboard::OnKeyDown(WPARAM key) {
     case VK_DOWN:
     case VK_RIGHT:
       // An option group keeps its arrows; on a push button they walk the tab order.
-      if (auto* option = dynamic_cast<OptionButton*>(focused)) {
-        MoveWithinOptionGroup(*option, backwards);
+      if (focused != nullptr && focused->IsOption()) {
+        MoveWithinOptionGroup(*focused, backwards);
         return true;
       }
-      if (dynamic_cast<CommandButton*>(focused) != nullptr) {
+      if (focused != nullptr && focused->IsPushButton()) {
         MoveFocus(backwards);
         return true;
       }
@@ -98,21 +88,19 @@ bool DialogKeyboard::OnCharacter(wchar_t character) {
   if (character == L'\t' || character == L'\r' || character == 27) return true;
   // Buttons take no typing, so a plain letter acts as its access key there.
   Control* focused = screen_.ActiveControl();
-  if (dynamic_cast<CommandButton*>(focused) != nullptr || IsOption(focused))
+  if (focused != nullptr && (focused->IsPushButton() || focused->IsOption()))
     return PressAccessKey(character);
   return false;
 }
 
 bool DialogKeyboard::PressFocusedOrDefaultButton() {
-  if (auto* button = dynamic_cast<CommandButton*>(screen_.ActiveControl())) {
-    if (button->TakesPressNow()) button->Press();
+  if (Control* focused = screen_.ActiveControl(); focused != nullptr && focused->IsPushButton()) {
+    focused->PressByEnter();
     return true;
   }
   for (Control* c : screen_.controls_)
-    if (auto* button = dynamic_cast<CommandButton*>(c);
-        button != nullptr && c->layout().isDefault && c->window() != nullptr &&
-        IsWindowEnabled(c->window())) {
-      if (button->TakesPressNow()) button->Press();
+    if (c->layout().isDefault && c->IsPushButton() && IsWindowEnabled(c->window())) {
+      c->PressByEnter();
       return true;
     }
   return false;
@@ -124,12 +112,10 @@ std::vector<Control*> DialogKeyboard::TabOrder() {
     if (c->TakesFocus() && IsUsable(c)) order.push_back(c);
   SortByTabIndex(order);
   // Tab reaches an option group through its selected option only.
-  const bool anySelected = std::any_of(order.begin(), order.end(), [](Control* c) {
-    return IsOption(c) && static_cast<OptionButton*>(c)->Value();
-  });
+  const bool anySelected =
+      std::any_of(order.begin(), order.end(), [](Control* c) { return c->IsSelectedOption(); });
   if (anySelected)
-    std::erase_if(
-        order, [](Control* c) { return IsOption(c) && !static_cast<OptionButton*>(c)->Value(); });
+    std::erase_if(order, [](Control* c) { return c->IsOption() && !c->IsSelectedOption(); });
   return order;
 }
 
@@ -152,16 +138,16 @@ void DialogKeyboard::MoveFocus(bool backwards) {
   ::SetFocus(order[next]->window());
 }
 
-void DialogKeyboard::MoveWithinOptionGroup(OptionButton& from, bool backwards) {
+void DialogKeyboard::MoveWithinOptionGroup(Control& from, bool backwards) {
   std::vector<Control*> group;
   for (Control* c : screen_.controls_)
-    if (IsOption(c) && c->window() != nullptr && IsWindowEnabled(c->window())) group.push_back(c);
+    if (c->IsOption() && IsWindowEnabled(c->window())) group.push_back(c);
   SortByTabIndex(group);
   const auto current = std::find(group.begin(), group.end(), &from);
   if (current == group.end()) return;
   const size_t at = static_cast<size_t>(current - group.begin());
   const size_t next = backwards ? (at + group.size() - 1) % group.size() : (at + 1) % group.size();
-  Select(*static_cast<OptionButton*>(group[next]));
+  group[next]->ActByKeyboard();
 }
 
 bool DialogKeyboard::PressAccessKey(wchar_t key) {
@@ -170,12 +156,8 @@ bool DialogKeyboard::PressAccessKey(wchar_t key) {
   SortByTabIndex(order);
   for (Control* c : order) {
     if (!IsUsable(c) || AccessKeyOf(c->layout().caption) != wanted) continue;
-    if (auto* button = dynamic_cast<CommandButton*>(c)) {
-      if (!button->TakesPressNow()) return true;
-      button->SetFocus();
-      button->Press();
-    } else if (auto* option = dynamic_cast<OptionButton*>(c)) {
-      Select(*option);
+    if (c->IsPushButton() || c->IsOption()) {
+      c->ActByKeyboard();
     } else {
       // A label's access key moves on to the next control that Tab would reach.
       for (Control* next : TabOrder())
@@ -191,10 +173,9 @@ bool DialogKeyboard::PressAccessKey(wchar_t key) {
 
 void DialogKeyboard::UpdateDefaultButton() {
   Control* focused = screen_.ActiveControl();
-  const bool buttonFocused = dynamic_cast<CommandButton*>(focused) != nullptr;
+  const bool buttonFocused = focused != nullptr && focused->IsPushButton();
   for (Control* c : screen_.controls_)
-    if (auto* button = dynamic_cast<CommandButton*>(c); button != nullptr && c->window() != nullptr)
-      button->ShowAsDefault(buttonFocused ? c == focused : c->layout().isDefault);
+    if (c->IsPushButton()) c->ShowAsDefault(buttonFocused ? c == focused : c->layout().isDefault);
 }
 
 void DialogKeyboard::DiscardPendingInput() {

@@ -9,7 +9,6 @@
 namespace frame {
 
 class Control;
-class OptionButton;
 class Screen;
 
 class DialogKeyboard {
@@ -36,7 +35,7 @@ class DialogKeyboard {
   bool PressFocusedOrDefaultButton();
   std::vector<Control*> TabOrder();
   void MoveFocus(bool backwards);
-  void MoveWithinOptionGroup(OptionButton& from, bool backwards);
+  void MoveWithinOptionGroup(Control& from, bool backwards);
   bool PressAccessKey(wchar_t key);
 
   Screen& screen_;

@@ -190,14 +190,18 @@ double Screen::Height() {
 
 void Screen::FreezeForReport() {
   if (!Loaded()) return;
-  for (Control* c : controls_)
-    if (auto* timer = dynamic_cast<Timer*>(c)) timer->FreezeForReport();
+  for (Control* c : controls_) c->FreezeForReport();
 }
 
 bool Screen::IsCommandButton(HWND window) const {
-  return std::any_of(controls_.begin(), controls_.end(), [window](const Control* c) {
-    return c->window() == window && dynamic_cast<const CommandButton*>(c) != nullptr;
-  });
+  const Control* control = ControlWithId(GetDlgCtrlID(window));
+  return control != nullptr && control->window() == window && control->IsPushButton();
+}
+
+Control* Screen::ControlWithId(int id) const {
+  for (Control* c : controls_)
+    if (c->layout().id == id) return c;
+  return nullptr;
 }
 
 Control* Screen::ActiveControl() {
@@ -249,7 +253,7 @@ LRESULT Screen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
       return OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
-      if (lParam != 0) OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      if (lParam != 0) OnCommand(LOWORD(wParam), HIWORD(wParam));  // from a control
       return 0;
     case WM_TIMER:
       OnTimer(wParam);
@@ -311,22 +315,15 @@ LRESULT Screen::OnColor(HDC dc, HWND from) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void Screen::OnCommand(HWND from, WORD code) {
-  for (Control* c : controls_) {
-    if (c->window() != from) continue;
-    if (code == BN_SETFOCUS || code == LBN_SETFOCUS) keyboard_.UpdateDefaultButton();
-    c->OnNotify(code);
-    return;
-  }
+void Screen::OnCommand(WORD id, WORD code) {
+  Control* control = ControlWithId(id);
+  if (control == nullptr) return;
+  if (code == BN_SETFOCUS || code == LBN_SETFOCUS) keyboard_.UpdateDefaultButton();
+  control->OnNotify(code);
 }
 
 void Screen::OnTimer(UINT_PTR id) {
-  for (Control* c : controls_)
-    if (auto* timer = dynamic_cast<Timer*>(c);
-        timer != nullptr && timer->layout().id == static_cast<int>(id)) {
-      timer->Elapsed();
-      return;
-    }
+  if (Control* control = ControlWithId(static_cast<int>(id))) control->OnTimer();
 }
 
 void Screen::OnActivate(WPARAM wParam) {

@@ -76,7 +76,9 @@ class Screen {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam);
   void ArmGuardIfSeen();
-  void OnCommand(HWND from, WORD code);
+  void OnCommand(WORD id, WORD code);
+  // The control whose layout has that id, or nullptr.
+  Control* ControlWithId(int id) const;
   void OnTimer(UINT_PTR id);
   LRESULT OnColor(HDC dc, HWND from);
   void PaintBackground(HDC dc);
