@@ -13,13 +13,11 @@ namespace {
 constexpr const wchar_t* kApplicationClass = L"Quorm3Application";
 
 // Keys go to the focused control's screen first, as a dialog's keys go to the dialog manager.
-bool TranslateForScreen(const MSG& message) {
+bool TranslateForScreen(Screen& screen, const MSG& message) {
   if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_SYSCHAR)
     return false;
-  Screen* screen = Screen::FromWindow(message.hwnd);
-  if (screen == nullptr) return false;
   bool used = false;
-  RunHandler([&] { used = screen->TranslateKey(message); });
+  RunHandler([&] { used = screen.TranslateKey(message); });
   return used;
 }
 
@@ -59,15 +57,12 @@ std::vector<HWND> ThreadWindows() {
 
 // The second click of a quick pair on a push button is a click like the first: the button
 // shows itself pushed and answers when released, as one that sends no double clicks would.
-void AsSingleClickOnButtons(MSG& message) {
-  if (message.message != WM_LBUTTONDBLCLK) return;
-  const Screen* screen = Screen::FromWindow(message.hwnd);
-  if (screen != nullptr && screen->IsCommandButton(message.hwnd)) message.message = WM_LBUTTONDOWN;
+void AsSingleClickOnButtons(const Screen& screen, MSG& message) {
+  if (message.message == WM_LBUTTONDBLCLK && screen.IsCommandButton(message.hwnd))
+    message.message = WM_LBUTTONDOWN;
 }
 
 void Dispatch(MSG& message) {
-  if (TranslateForScreen(message)) return;
-  AsSingleClickOnButtons(message);
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
@@ -79,7 +74,10 @@ void Deliver(MSG& message) {
   if (screen == nullptr) return Dispatch(message);
   if (!screen->OnDisplay()) return;
   screen->pressGuard().Observe(message);
-  Dispatch(message);
+  if (!TranslateForScreen(*screen, message)) {
+    AsSingleClickOnButtons(*screen, message);
+    Dispatch(message);
+  }
   screen->pressGuard().Done();
 }
 

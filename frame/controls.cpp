@@ -79,7 +79,7 @@ void CommandButton::ActByKeyboard() {
   Press();
 }
 
-void CommandButton::PressByEnter() {
+void CommandButton::PressByUser() {
   if (TakesPressNow()) Press();
 }
 
@@ -98,7 +98,7 @@ void CommandButton::OnNotify(WORD code) {
   // A button that notifies of focus turns the second click of a quick pair into a double
   // click (the main loop hands it over as a click; a sent one still comes here): each is a
   // press all the same.
-  if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && TakesPressNow()) Press();
+  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) PressByUser();
 }
 
 // List box.
@@ -205,16 +205,18 @@ void OptionButton::SetValue(bool selected) {
   SendMessageW(window_, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void OptionButton::ActByKeyboard() {
-  SetFocus();
+void OptionButton::Choose() {
   SetValue(true);
   if (Click) Click();
 }
 
+void OptionButton::ActByKeyboard() {
+  SetFocus();
+  Choose();
+}
+
 void OptionButton::OnNotify(WORD code) {
-  if (code != BN_CLICKED) return;
-  SetValue(true);
-  if (Click) Click();
+  if (code == BN_CLICKED) Choose();
 }
 
 // Picture box.

@@ -41,8 +41,8 @@ class Control {
   // Its access key, or an arrow key in an option group: a push button takes the focus and is
   // pressed (if it takes the press now), an option is selected.
   virtual void ActByKeyboard() {}
-  // Enter for a push button: pressed where it is, if it takes the press now.
-  virtual void PressByEnter() {}
+  // A click or Enter on a push button: pressed where it is, if it takes the press now.
+  virtual void PressByUser() {}
   // A push button shows the heavier default frame, or not.
   virtual void ShowAsDefault(bool /*asDefault*/) {}
 
@@ -85,7 +85,7 @@ class CommandButton : public Control {
   // Draws the button with or without the heavier default frame.
   void ShowAsDefault(bool asDefault) override;
   void ActByKeyboard() override;
-  void PressByEnter() override;
+  void PressByUser() override;
 
  protected:
   void Create(HWND parent, HFONT screenFont) override;
@@ -140,6 +140,10 @@ class OptionButton : public Control {
  protected:
   void Create(HWND parent, HFONT screenFont) override;
   void OnNotify(WORD code) override;
+
+ private:
+  // Selects it and runs its handler, as a click does.
+  void Choose();
 };
 
 class PictureBox : public Control {

@@ -95,12 +95,12 @@ bool DialogKeyboard::OnCharacter(wchar_t character) {
 
 bool DialogKeyboard::PressFocusedOrDefaultButton() {
   if (Control* focused = screen_.ActiveControl(); focused != nullptr && focused->IsPushButton()) {
-    focused->PressByEnter();
+    focused->PressByUser();
     return true;
   }
   for (Control* c : screen_.controls_)
     if (c->layout().isDefault && c->IsPushButton() && IsWindowEnabled(c->window())) {
-      c->PressByEnter();
+      c->PressByUser();
       return true;
     }
   return false;

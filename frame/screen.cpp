@@ -158,8 +158,7 @@ void Screen::Hide() {
   if (!IsWindowVisible(window_)) return;
   HWND focus = GetFocus();
   if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
-  ShowWindow(window_, SW_HIDE);
-  pressGuard_.Disarm();
+  ShowWindow(window_, SW_HIDE);  // WM_SHOWWINDOW disarms the press guard
 }
 
 void Screen::Unload() {
