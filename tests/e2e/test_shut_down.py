@@ -217,13 +217,16 @@ class ShutDownForReal(unittest.TestCase):
                      ("AdjustTokenPrivileges" in line or "ExitWindowsEx" in line)]
         self.assertEqual(calls, ["Adjust", "Exit"])
 
-    def test_enters_typed_ahead_or_at_a_quick_persons_pace_never_reach_yes(self):
-        for delay in (0, 120, 250):  # all at once, and a quick person's pace
-            with self.subTest(delay=delay):
+    def test_keys_typed_ahead_or_at_a_quick_persons_pace_never_reach_yes(self):
+        # Enter through the task list and both boxes, then a fourth key that would press Yes:
+        # all at once, and at a quick person's pace; Enter, Space, and the access key with Alt.
+        for delay, key in ((0, "Return"), (120, "Return"), (250, "Return"), (120, "space"),
+                           (120, "alt+y")):
+            with self.subTest(delay=delay, key=key):
                 self.start([self.SLOW_DOUBLE_CLICK])
-                Display.key("Return", "Return", "Return", "Return", delay=delay)
+                Display.key("Return", "Return", "Return", key, delay=delay)
                 seen = self.assert_yes_untouched()
-                self.assert_a_fresh_press_shuts_down(seen, self.LONG_MOMENT)
+                self.assert_a_fresh_press_shuts_down(seen, self.LONG_MOMENT, key)
 
     def test_return_held_down_reaches_yes_only_when_pressed_again(self):
         self.start()  # the system's own double-click time

@@ -63,8 +63,12 @@ int EndDuringBox() {
 int FailingTimer() {
   testing_support::Recorders::MissingFunction() = "ShowCursor";
   testing_support::MessageBoxWatcher watcher(false);
-  watcher.whileOpen = [](HWND) {
-    Log("report open");
+  watcher.whileOpen = [](HWND box) {
+    // The box is gone with the program a moment later: what it says is written down now.
+    std::string line = "report open: ";
+    for (wchar_t c : testing_support::TextOf(GetDlgItem(box, 0xFFFF)))
+      line += c == L'\n' ? '|' : static_cast<char>(c);
+    Log(line.c_str());
     const int counter = ShowCursor(FALSE) + 1;
     ShowCursor(TRUE);
     Log(counter >= 0 ? "pointer shown" : "pointer hidden");
