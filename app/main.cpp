@@ -8,10 +8,6 @@
 namespace {
 
 constexpr frame::ProjectRecord kProject{
-    .name = L"Quorm3",
-    .title = frame::kApplicationTitle,
-    .exeName = L"QUORM",
-    .locale = 0x0409,
     .startupScreen = []() -> frame::Screen& { return Form1.Instance(); },
 };
 

@@ -13,11 +13,8 @@ add_library(quorm_core STATIC
   services/system_library.cpp
   base/text.cpp
   screens/close_program/form1.cpp
-  screens/close_program/layout.cpp
   screens/not_responding/form2.cpp
-  screens/not_responding/layout.cpp
   screens/shut_down/form3.cpp
-  screens/shut_down/layout.cpp
 )
 target_include_directories(quorm_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(quorm_core PUBLIC UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)

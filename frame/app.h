@@ -7,9 +7,19 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "frame/project.h"
 
 namespace frame {
+
+class Screen;
+
+// The application title: the title of a message box given none, and of the error report.
+inline constexpr const wchar_t* kApplicationTitle = L"quorm3";
+
+// What the program hands the frame at start. Its name, executable name and locale are fixed in
+// the resource script (the version record and its language), where Windows reads them.
+struct ProjectRecord {
+  Screen& (*startupScreen)();  // the screen the program opens with
+};
 
 // Shows the project's start-up screen and delivers events until the program ends.
 int Run(const ProjectRecord& project);

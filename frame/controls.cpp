@@ -23,8 +23,7 @@ constexpr const wchar_t* kPictureClass = L"Quorm3PictureBox";
 
 }  // namespace
 
-Control::Control(Screen& owner, const wchar_t* name)
-    : owner_(owner), layout_(owner.FindLayout(name)) {
+Control::Control(Screen& owner, const ControlLayout& layout) : owner_(owner), layout_(layout) {
   owner.Register(*this);
 }
 

@@ -16,7 +16,7 @@ class Screen;
 
 class Control {
  public:
-  Control(Screen& owner, const wchar_t* name);
+  Control(Screen& owner, const ControlLayout& layout);
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -75,7 +75,7 @@ class Control {
 
 class CommandButton : public Control {
  public:
-  CommandButton(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  CommandButton(Screen& owner, LayoutRow<ControlKind::kCommandButton> row) : Control(owner, *row) {}
   std::function<void()> Click;
   bool TakesFocus() const override { return true; }
   // Presses the button as a click, Enter or its access key would.
@@ -94,7 +94,7 @@ class CommandButton : public Control {
 
 class ListBox : public Control {
  public:
-  ListBox(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  ListBox(Screen& owner, LayoutRow<ControlKind::kListBox> row) : Control(owner, *row) {}
   std::function<void()> DblClick;
   bool TakesFocus() const override { return true; }
 
@@ -112,7 +112,7 @@ class ListBox : public Control {
 
 class Label : public Control {
  public:
-  Label(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  Label(Screen& owner, LayoutRow<ControlKind::kLabel> row) : Control(owner, *row) {}
   std::wstring Caption();
   void SetCaption(const std::wstring& caption);
 
@@ -127,7 +127,7 @@ class Label : public Control {
 
 class OptionButton : public Control {
  public:
-  OptionButton(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  OptionButton(Screen& owner, LayoutRow<ControlKind::kOptionButton> row) : Control(owner, *row) {}
   std::function<void()> Click;
   bool TakesFocus() const override { return true; }
   bool Value();
@@ -148,7 +148,7 @@ class OptionButton : public Control {
 
 class PictureBox : public Control {
  public:
-  PictureBox(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  PictureBox(Screen& owner, LayoutRow<ControlKind::kPictureBox> row) : Control(owner, *row) {}
   // The image shown, 32 by 32, from the top-left corner.
   HICON Picture();
 
@@ -163,7 +163,7 @@ class PictureBox : public Control {
 
 class Timer : public Control {
  public:
-  Timer(Screen& owner, const wchar_t* name) : Control(owner, name) {}
+  Timer(Screen& owner, LayoutRow<ControlKind::kTimer> row) : Control(owner, *row) {}
   std::function<void()> Tick;
   bool Enabled();
   // Disabling and enabling restarts the countdown from zero.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace frame {
 
@@ -51,7 +52,6 @@ struct ControlLayout {
 };
 
 struct ScreenLayout {
-  const wchar_t* name;
   const wchar_t* caption;
   Border border;
   bool controlBox;  // the system menu and its close box
@@ -65,6 +65,29 @@ struct ScreenLayout {
   // screen whose answer must be given knowingly.
   bool discardsTypeAhead = false;
   std::span<const ControlLayout> controls;
+};
+
+// A control's row in its screen's layout table, found while the program is compiled: a name that
+// no row has, or a row of another kind than the control's, does not compile.
+template <ControlKind K>
+class LayoutRow {
+ public:
+  consteval LayoutRow(const ScreenLayout& screen, std::wstring_view name)
+      : row_(&Find(screen.controls, name)) {}
+  constexpr const ControlLayout& operator*() const { return *row_; }
+
+ private:
+  // Throwing here, at compile time, is what makes a wrong name or kind an error.
+  static consteval const ControlLayout& Find(std::span<const ControlLayout> rows,
+                                             std::wstring_view name) {
+    for (const ControlLayout& row : rows) {
+      if (name != row.name) continue;
+      if (row.kind != K) throw "the layout row is of another kind";
+      return row;
+    }
+    throw "no layout row has that name";
+  }
+  const ControlLayout* row_;
 };
 
 // MS Sans Serif 8, the frame's default for screens and controls.

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "frame/app.h"
-#include "frame/project.h"
 
 namespace frame {
 

@@ -65,12 +65,6 @@ bool Screen::OnDisplay() const {
   return Visible() && IsIconic(window_) == FALSE;
 }
 
-const ControlLayout& Screen::FindLayout(const wchar_t* name) const {
-  for (const ControlLayout& c : layout_.controls)
-    if (std::wstring_view(c.name) == name) return c;
-  base::Raise(base::errors::kInternal);
-}
-
 HWND Screen::hwnd() {
   Load();
   return window_;

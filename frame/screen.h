@@ -68,7 +68,6 @@ class Screen {
   friend class DialogKeyboard;
   void Load();
   void Register(Control& control) { controls_.push_back(&control); }
-  const ControlLayout& FindLayout(const wchar_t* name) const;
   void CreateWindowForLayout();
   POINT InitialPosition(const RECT& outer) const;
 

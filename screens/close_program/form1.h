@@ -3,21 +3,20 @@
 #pragma once
 
 #include "frame/screen.h"
+#include "screens/close_program/layout.h"
 
 namespace close_program {
-
-extern const frame::ScreenLayout kLayout;
 
 class CloseProgramForm : public frame::Screen {
  public:
   CloseProgramForm();
 
-  frame::Timer Timer2{*this, L"Timer2"};
-  frame::Timer Timer1{*this, L"Timer1"};
-  frame::ListBox List1{*this, L"List1"};
-  frame::CommandButton Command3{*this, L"Command3"};
-  frame::CommandButton Command2{*this, L"Command2"};
-  frame::CommandButton Command1{*this, L"Command1"};
+  frame::Timer Timer2{*this, {kLayout, L"Timer2"}};
+  frame::Timer Timer1{*this, {kLayout, L"Timer1"}};
+  frame::ListBox List1{*this, {kLayout, L"List1"}};
+  frame::CommandButton Command3{*this, {kLayout, L"Command3"}};
+  frame::CommandButton Command2{*this, {kLayout, L"Command2"}};
+  frame::CommandButton Command1{*this, {kLayout, L"Command1"}};
 
  protected:
   void Form_Load() override;

@@ -3,18 +3,17 @@
 #pragma once
 
 #include "frame/screen.h"
+#include "screens/not_responding/layout.h"
 
 namespace not_responding {
-
-extern const frame::ScreenLayout kLayout;
 
 class NotRespondingForm : public frame::Screen {
  public:
   NotRespondingForm();
 
-  frame::CommandButton Command2{*this, L"Command2"};
-  frame::CommandButton Command1{*this, L"Command1"};
-  frame::Label Label1{*this, L"Label1"};
+  frame::CommandButton Command2{*this, {kLayout, L"Command2"}};
+  frame::CommandButton Command1{*this, {kLayout, L"Command1"}};
+  frame::Label Label1{*this, {kLayout, L"Label1"}};
 
  protected:
   void Form_Load() override;

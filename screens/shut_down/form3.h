@@ -6,10 +6,9 @@
 #include <string>
 
 #include "frame/screen.h"
+#include "screens/shut_down/layout.h"
 
 namespace shut_down {
-
-extern const frame::ScreenLayout kLayout;
 
 // True when a file, not a directory, exists at `path`; any failure of the query means false.
 bool FileExists(const std::wstring& path);
@@ -20,15 +19,15 @@ class ShutDownForm : public frame::Screen {
  public:
   ShutDownForm();
 
-  frame::CommandButton Yes{*this, L"Yes"};
-  frame::PictureBox Shutdownicon{*this, L"Shutdownicon"};
-  frame::OptionButton Shutdown{*this, L"Shutdown"};
-  frame::OptionButton Restart{*this, L"Restart"};
-  frame::Label Areyousurelabel{*this, L"Areyousurelabel"};
-  frame::CommandButton No{*this, L"No"};
-  frame::OptionButton MSDOS{*this, L"MSDOS"};
-  frame::OptionButton Logoff{*this, L"Logoff"};
-  frame::CommandButton Help{*this, L"Help"};
+  frame::CommandButton Yes{*this, {kLayout, L"Yes"}};
+  frame::PictureBox Shutdownicon{*this, {kLayout, L"Shutdownicon"}};
+  frame::OptionButton Shutdown{*this, {kLayout, L"Shutdown"}};
+  frame::OptionButton Restart{*this, {kLayout, L"Restart"}};
+  frame::Label Areyousurelabel{*this, {kLayout, L"Areyousurelabel"}};
+  frame::CommandButton No{*this, {kLayout, L"No"}};
+  frame::OptionButton MSDOS{*this, {kLayout, L"MSDOS"}};
+  frame::OptionButton Logoff{*this, {kLayout, L"Logoff"}};
+  frame::CommandButton Help{*this, {kLayout, L"Help"}};
 
  protected:
   void Form_Load() override;

@@ -95,7 +95,6 @@ constexpr frame::ControlLayout kControls[] = {
 };
 
 constexpr frame::ScreenLayout kLayout{
-    .name = L"TestForm",
     .caption = L"Test screen",
     .border = frame::Border::kFixedDialog,
     .controlBox = true,
@@ -118,16 +117,16 @@ class TestScreen : public frame::Screen {
     Ticker.Tick = [this] { ++ticks; };
     Slow.Tick = [this] { ++slowTicks; };
   }
-  frame::Timer Ticker{*this, L"Ticker"};
-  frame::ListBox Items{*this, L"Items"};
-  frame::CommandButton First{*this, L"First"};
-  frame::CommandButton Second{*this, L"Second"};
-  frame::Label Note{*this, L"Note"};
-  frame::OptionButton Alpha{*this, L"Alpha"};
-  frame::OptionButton Beta{*this, L"Beta"};
-  frame::OptionButton Gamma{*this, L"Gamma"};
-  frame::CommandButton Third{*this, L"Third"};
-  frame::Timer Slow{*this, L"Slow"};
+  frame::Timer Ticker{*this, {kLayout, L"Ticker"}};
+  frame::ListBox Items{*this, {kLayout, L"Items"}};
+  frame::CommandButton First{*this, {kLayout, L"First"}};
+  frame::CommandButton Second{*this, {kLayout, L"Second"}};
+  frame::Label Note{*this, {kLayout, L"Note"}};
+  frame::OptionButton Alpha{*this, {kLayout, L"Alpha"}};
+  frame::OptionButton Beta{*this, {kLayout, L"Beta"}};
+  frame::OptionButton Gamma{*this, {kLayout, L"Gamma"}};
+  frame::CommandButton Third{*this, {kLayout, L"Third"}};
+  frame::Timer Slow{*this, {kLayout, L"Slow"}};
 
   int loads = 0, firstClicks = 0, secondClicks = 0, thirdClicks = 0, doubleClicks = 0;
   int ticks = 0, slowTicks = 0;
@@ -142,7 +141,6 @@ class TestScreen : public frame::Screen {
 
 // A borderless screen without a close box, like the look-alike screens.
 constexpr frame::ScreenLayout kPlainLayout{
-    .name = L"PlainForm",
     .caption = L"",
     .border = frame::Border::kFixedSingle,
     .controlBox = false,
@@ -554,6 +552,18 @@ TEST_F(Keyboard, ArrowKeysOnAButtonWalkTheTabOrder) {
   Press(VK_DOWN);  // the list keeps its own arrows
   EXPECT_EQ(GetFocus(), Sample->Items.hwnd());
   EXPECT_EQ(Sample->firstClicks + Sample->secondClicks + Sample->thirdClicks, 0);
+}
+
+TEST(MsgBox, ShowsThePromptUpToItsFirstZeroWithTheStopIconAndOneButton) {
+  testing_support::MessageBoxWatcher watcher;
+  frame::MsgBox(std::wstring(L"first\n\nsecond\0hidden", 20), frame::kStopOnly);
+  frame::MsgBox(L"titled", frame::kStopOnly, L"Windows");
+  ASSERT_EQ(watcher.seen().size(), 2u);
+  EXPECT_EQ(watcher.seen()[0].title, L"quorm3");
+  EXPECT_EQ(watcher.seen()[0].text, L"first\n\nsecond");
+  EXPECT_NE(watcher.seen()[0].icon, 0u);
+  EXPECT_EQ(watcher.seen()[0].buttons, 1);
+  EXPECT_EQ(watcher.seen()[1].title, L"Windows");
 }
 
 TEST_F(Keyboard, AMessageBoxBelongsToTheScreenThatOpenedIt) {

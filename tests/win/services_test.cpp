@@ -3,12 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "base/errors.h"
-#include "frame/message_box.h"
-#include "screens/shut_down/form3.h"
 #include "services/module1.h"
 #include "services/runtime.h"
 #include "services/system_library.h"
@@ -114,69 +109,6 @@ TEST(FunctionTable, TextArgumentsGoOverAsAnsiCopies) {
             (std::vector<std::string>{"C:\\windows\\help\\windows.hlp", "ShutDown"}));
   EXPECT_EQ(services::ToAnsi(std::wstring(L"a\0b", 3)), std::string("a\0b", 3));
   EXPECT_EQ(services::FromAnsi(std::string("x\0\0", 3)), std::wstring(L"x\0\0", 3));
-}
-
-TEST(MessageBox, ShowsThePromptUpToItsFirstZeroWithTheStopIconAndOneButton) {
-  testing_support::MessageBoxWatcher watcher;
-  frame::MsgBox(std::wstring(L"first\n\nsecond\0hidden", 20), frame::kStopOnly);
-  frame::MsgBox(L"titled", frame::kStopOnly, L"Windows");
-  ASSERT_EQ(watcher.seen().size(), 2u);
-  EXPECT_EQ(watcher.seen()[0].title, L"quorm3");
-  EXPECT_EQ(watcher.seen()[0].text, L"first\n\nsecond");
-  EXPECT_NE(watcher.seen()[0].icon, 0u);
-  EXPECT_EQ(watcher.seen()[0].buttons, 1);
-  EXPECT_EQ(watcher.seen()[1].title, L"Windows");
-}
-
-class Files : public ::testing::Test {
- protected:
-  void SetUp() override {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    dir_ = std::filesystem::path(temp) / ("quorm3-files-" + std::to_string(GetCurrentProcessId()));
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    for (const auto& entry : std::filesystem::directory_iterator(dir_))
-      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::filesystem::remove_all(dir_);
-  }
-  std::wstring MakeFile(const wchar_t* name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    const std::filesystem::path path = dir_ / name;
-    std::ofstream(path) << "x";
-    SetFileAttributesW(path.c_str(), attributes);
-    return path.wstring();
-  }
-  std::filesystem::path dir_;
-};
-
-TEST_F(Files, FileExistsForPlainReadOnlyHiddenAndSystemFilesButNotDirectories) {
-  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"plain.pif")));
-  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"ro.pif", FILE_ATTRIBUTE_READONLY)));
-  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"hidden.pif", FILE_ATTRIBUTE_HIDDEN)));
-  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"system.pif", FILE_ATTRIBUTE_SYSTEM)));
-  std::filesystem::create_directory(dir_ / L"Exit to dos.pif");
-  EXPECT_FALSE(shut_down::FileExists((dir_ / L"Exit to dos.pif").wstring()));
-  EXPECT_NE(services::GetAttr((dir_ / L"Exit to dos.pif").wstring()) & 16, 0u);
-}
-
-TEST_F(Files, FileExistsIsFalseWhereTheQueryFails) {
-  EXPECT_FALSE(shut_down::FileExists((dir_ / L"missing.pif").wstring()));
-  EXPECT_EQ(ErrorNumberOf([&] { services::GetAttr((dir_ / L"missing.pif").wstring()); }), 53);
-  EXPECT_FALSE(shut_down::FileExists(L"Q:\\no drive here\\Exit to dos.pif"));
-  EXPECT_FALSE(shut_down::FileExists(L""));
-  EXPECT_FALSE(shut_down::FileExists(L"C:\\bad\x01name?.pif"));
-}
-
-TEST_F(Files, FileExistsTestsTheWholeAttributeWord) {
-  // Bits above the sixteenth do not make a file look missing.
-  EXPECT_TRUE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_ARCHIVE | 0x8000));
-  EXPECT_TRUE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_ARCHIVE | 0x400000));
-  EXPECT_FALSE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_DIRECTORY | 0x400000));
-  const std::wstring file = MakeFile(L"integrity.pif", FILE_ATTRIBUTE_ARCHIVE | 0x8000);
-  if ((GetFileAttributesW(file.c_str()) & 0x8000) == 0)
-    GTEST_SKIP() << "this system does not keep attribute bit 15 on a file";
-  EXPECT_TRUE(shut_down::FileExists(file));
 }
 
 TEST(WindowsDirectory, IsTheSystemsWithoutATrailingBackslash) {

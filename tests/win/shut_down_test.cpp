@@ -1,16 +1,19 @@
-// The Shut Down Windows screen: its dialog, its keys, and what each answer really does (with
-// the external functions recorded).
+// The Shut Down Windows screen: its dialog, its keys, what each answer really does (with the
+// external functions recorded), and how it tells that a file is there.
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "base/arith.h"
 #include "screens_fixture.h"
 #include "services/privilege.h"
 #include "services/runtime.h"
+#include "tests/error_number.h"
 
 namespace {
 
+using testing_support::ErrorNumberOf;
 using testing_support::WaitUntil;
 
 class ShutDown : public ScreensTest {
@@ -273,6 +276,57 @@ TEST_F(ShutDown, TheCloseBoxUnloadsItAndLeavesNothingVisibleWhileTheProgramRuns)
   EXPECT_TRUE(Form1->Loaded());
   EXPECT_TRUE(frame::DeliverPendingMessages());  // the program has not been asked to end
   EXPECT_TRUE(ExitFlags().empty());
+}
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    dir_ = std::filesystem::path(temp) / ("quorm3-files-" + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override {
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(dir_);
+  }
+  std::wstring MakeFile(const wchar_t* name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    const std::filesystem::path path = dir_ / name;
+    std::ofstream(path) << "x";
+    SetFileAttributesW(path.c_str(), attributes);
+    return path.wstring();
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(Files, FileExistsForPlainReadOnlyHiddenAndSystemFilesButNotDirectories) {
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"plain.pif")));
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"ro.pif", FILE_ATTRIBUTE_READONLY)));
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"hidden.pif", FILE_ATTRIBUTE_HIDDEN)));
+  EXPECT_TRUE(shut_down::FileExists(MakeFile(L"system.pif", FILE_ATTRIBUTE_SYSTEM)));
+  std::filesystem::create_directory(dir_ / L"Exit to dos.pif");
+  EXPECT_FALSE(shut_down::FileExists((dir_ / L"Exit to dos.pif").wstring()));
+  EXPECT_NE(services::GetAttr((dir_ / L"Exit to dos.pif").wstring()) & 16, 0u);
+}
+
+TEST_F(Files, FileExistsIsFalseWhereTheQueryFails) {
+  EXPECT_FALSE(shut_down::FileExists((dir_ / L"missing.pif").wstring()));
+  EXPECT_EQ(ErrorNumberOf([&] { services::GetAttr((dir_ / L"missing.pif").wstring()); }), 53);
+  EXPECT_FALSE(shut_down::FileExists(L"Q:\\no drive here\\Exit to dos.pif"));
+  EXPECT_FALSE(shut_down::FileExists(L""));
+  EXPECT_FALSE(shut_down::FileExists(L"C:\\bad\x01name?.pif"));
+}
+
+TEST_F(Files, FileExistsTestsTheWholeAttributeWord) {
+  // Bits above the sixteenth do not make a file look missing.
+  EXPECT_TRUE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_ARCHIVE | 0x8000));
+  EXPECT_TRUE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_ARCHIVE | 0x400000));
+  EXPECT_FALSE(shut_down::IsFileAttributes(FILE_ATTRIBUTE_DIRECTORY | 0x400000));
+  const std::wstring file = MakeFile(L"integrity.pif", FILE_ATTRIBUTE_ARCHIVE | 0x8000);
+  if ((GetFileAttributesW(file.c_str()) & 0x8000) == 0)
+    GTEST_SKIP() << "this system does not keep attribute bit 15 on a file";
+  EXPECT_TRUE(shut_down::FileExists(file));
 }
 
 }  // namespace

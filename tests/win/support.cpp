@@ -76,30 +76,41 @@ services::ExternalAddress Resolve(const char* library, const char* function) {
   return nullptr;
 }
 
-void CALLBACK WatchBoxes(HWND, UINT, UINT_PTR, DWORD) {
-  for (HWND box : OpenMessageBoxes()) {
-    if (GetPropW(box, L"quorm3.seen") != nullptr) continue;
-    SetPropW(box, L"quorm3.seen", reinterpret_cast<HANDLE>(1));
-    SeenBox seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), 0, 0};
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t className[16] = {};
-      GetClassNameW(child, className, 16);
-      const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
-      if (lstrcmpiW(className, L"Button") == 0) ++seen.buttons;
-      if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
-        seen.icon = static_cast<UINT_PTR>(SendMessageW(child, STM_GETICON, 0, 0));
-    }
-    g_seenBoxes.push_back(seen);
-    if (g_watcher != nullptr && g_watcher->whileOpen) g_watcher->whileOpen(box);
-    if (g_closeBoxes) PostMessageW(box, WM_COMMAND, IDOK, 0);
+bool IsMessageBox(HWND window) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  return std::wstring_view(className) == L"#32770";
+}
+
+SeenBox Read(HWND box) {
+  SeenBox seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), 0, 0};
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[16] = {};
+    GetClassNameW(child, className, 16);
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if (lstrcmpiW(className, L"Button") == 0) ++seen.buttons;
+    if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+      seen.icon = static_cast<UINT_PTR>(SendMessageW(child, STM_GETICON, 0, 0));
   }
+  return seen;
+}
+
+// A box is activated once it is filled in and shown; it is read then, before any input.
+LRESULT CALLBACK WatchActivations(int code, WPARAM wParam, LPARAM lParam) {
+  HWND window = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && IsMessageBox(window) &&
+      GetPropW(window, L"quorm3.seen") == nullptr) {
+    SetPropW(window, L"quorm3.seen", reinterpret_cast<HANDLE>(1));
+    g_seenBoxes.push_back(Read(window));
+    if (g_watcher != nullptr && g_watcher->whileOpen) g_watcher->whileOpen(window);
+    if (g_closeBoxes) PostMessageW(window, WM_COMMAND, IDOK, 0);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 BOOL CALLBACK CollectMessageBox(HWND window, LPARAM found) {
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window))
+  if (IsMessageBox(window) && IsWindowVisible(window))
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
   return TRUE;
 }
@@ -178,11 +189,11 @@ MessageBoxWatcher::MessageBoxWatcher(bool close) {
   g_seenBoxes.clear();
   g_watcher = this;
   g_closeBoxes = close;
-  timer_ = SetTimer(nullptr, 0, 30, WatchBoxes);
+  hook_ = SetWindowsHookExW(WH_CBT, WatchActivations, nullptr, GetCurrentThreadId());
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {
-  KillTimer(nullptr, timer_);
+  UnhookWindowsHookEx(hook_);
   g_watcher = nullptr;
 }
 

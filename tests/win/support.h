@@ -58,8 +58,8 @@ struct SeenBox {
   int buttons;    // how many push buttons it has
 };
 
-// While it lives, every message box of this thread is read and closed with OK as soon as it
-// shows (or left open, if `close` is false).
+// While it lives, every message box of this thread is read and closed with OK as soon as it is
+// activated (or left open, if `close` is false): a hook on the thread sees it open.
 class MessageBoxWatcher {
  public:
   explicit MessageBoxWatcher(bool close = true);
@@ -71,7 +71,7 @@ class MessageBoxWatcher {
   std::function<void(HWND)> whileOpen;
 
  private:
-  UINT_PTR timer_;
+  HHOOK hook_;
 };
 
 // The visible top-level message box windows of this thread.

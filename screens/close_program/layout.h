@@ -1,13 +1,15 @@
 // The Close Program screen as designed: positions and sizes in twips.
-#include "screens/close_program/form1.h"
+#pragma once
+
+#include "frame/layout.h"
 
 namespace close_program {
 
-namespace {
+namespace layout_rows {
 
 using frame::ControlKind;
 
-constexpr frame::ControlLayout kControls[] = {
+inline constexpr frame::ControlLayout kControls[] = {
     // The prank lasts one minute, whatever happens meanwhile.
     {.kind = ControlKind::kTimer,
      .name = L"Timer2",
@@ -52,10 +54,9 @@ constexpr frame::ControlLayout kControls[] = {
      .tabIndex = 0},
 };
 
-}  // namespace
+}  // namespace layout_rows
 
-const frame::ScreenLayout kLayout{
-    .name = L"Form1",
+inline constexpr frame::ScreenLayout kLayout{
     .caption = L"",
     .border = frame::Border::kFixedSingle,
     .controlBox = false,
@@ -65,7 +66,7 @@ const frame::ScreenLayout kLayout{
     .startPosition = frame::StartPosition::kCenterScreen,
     .picture = L"CLOSE_PROGRAM_PICTURE",
     .icon = L"APPLICATION_ICON",
-    .controls = kControls,
+    .controls = layout_rows::kControls,
 };
 
 }  // namespace close_program

@@ -1,13 +1,15 @@
 // The Shut Down Windows screen as designed: positions and sizes in twips.
-#include "screens/shut_down/form3.h"
+#pragma once
+
+#include "frame/layout.h"
 
 namespace shut_down {
 
-namespace {
+namespace layout_rows {
 
 using frame::ControlKind;
 
-constexpr frame::ControlLayout kControls[] = {
+inline constexpr frame::ControlLayout kControls[] = {
     {.kind = ControlKind::kCommandButton,
      .name = L"Yes",
      .id = 1,
@@ -94,10 +96,9 @@ constexpr frame::ControlLayout kControls[] = {
      .tabIndex = 8},
 };
 
-}  // namespace
+}  // namespace layout_rows
 
-const frame::ScreenLayout kLayout{
-    .name = L"Form3",
+inline constexpr frame::ScreenLayout kLayout{
     .caption = L"Shut Down Windows",
     .border = frame::Border::kFixedDialog,
     .controlBox = true,
@@ -108,7 +109,7 @@ const frame::ScreenLayout kLayout{
     .clientLeft = 1515,
     .clientTop = 1470,
     .discardsTypeAhead = true,  // its Yes really shuts down
-    .controls = kControls,
+    .controls = layout_rows::kControls,
 };
 
 }  // namespace shut_down

@@ -1,17 +1,19 @@
 // The Not Responding screen as designed: positions and sizes in twips.
+#pragma once
+
 #include <windows.h>
 
-#include "screens/not_responding/form2.h"
+#include "frame/layout.h"
 
 namespace not_responding {
 
-namespace {
+namespace layout_rows {
 
 using frame::ControlKind;
 
-constexpr frame::FontDescription kTitleFont{L"MS Sans Serif", 8.25, 700, 0};
+inline constexpr frame::FontDescription kTitleFont{L"MS Sans Serif", 8.25, 700, 0};
 
-constexpr frame::ControlLayout kControls[] = {
+inline constexpr frame::ControlLayout kControls[] = {
     {.kind = ControlKind::kCommandButton,
      .name = L"Command2",
      .id = 1,
@@ -44,10 +46,9 @@ constexpr frame::ControlLayout kControls[] = {
      .font = &kTitleFont},
 };
 
-}  // namespace
+}  // namespace layout_rows
 
-const frame::ScreenLayout kLayout{
-    .name = L"Form2",
+inline constexpr frame::ScreenLayout kLayout{
     .caption = L"",
     .border = frame::Border::kFixedSingle,
     .controlBox = false,
@@ -56,7 +57,7 @@ const frame::ScreenLayout kLayout{
     .clientHeight = 3765,
     .startPosition = frame::StartPosition::kWindowsDefault,
     .picture = L"NOT_RESPONDING_PICTURE",
-    .controls = kControls,
+    .controls = layout_rows::kControls,
 };
 
 }  // namespace not_responding
