@@ -108,6 +108,10 @@ void Screen::CreateWindowForLayout() {
     SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
+  DressWindow(dpi);
+}
+
+void Screen::DressWindow(int dpi) {
   font_ = LoadFont(kDefaultFont, dpi);
   if (layout_.picture != nullptr) picture_ = LoadPicture(layout_.picture);
   if (layout_.icon != nullptr) {
@@ -258,9 +262,7 @@ LRESULT Screen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == FALSE) pressGuard_.Disarm();
       return DefWindowProcW(window_, message, wParam, lParam);
     case WM_SIZE:
-      // Minimised by another program, the screen is off the display until it is restored.
-      if (wParam == SIZE_MINIMIZED) pressGuard_.Disarm();
-      if (wParam == SIZE_RESTORED) ArmGuardIfSeen();
+      OnSize(wParam);
       return DefWindowProcW(window_, message, wParam, lParam);
     case WM_CLOSE:
       OnClose();
@@ -271,16 +273,26 @@ LRESULT Screen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroyed();
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      (void)windowOwner_.release();
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
+    case WM_NCDESTROY:
+      return OnFinalMessage(message, wParam, lParam);
     default:
       return DefWindowProcW(window_, message, wParam, lParam);
   }
+}
+
+void Screen::OnSize(WPARAM kind) {
+  // Minimised by another program, the screen is off the display until it is restored.
+  if (kind == SIZE_MINIMIZED) pressGuard_.Disarm();
+  if (kind == SIZE_RESTORED) ArmGuardIfSeen();
+}
+
+// The window is gone: the instance lets go of it and forgets it.
+LRESULT Screen::OnFinalMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  (void)windowOwner_.release();
+  window_ = nullptr;
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void Screen::PaintBackground(HDC dc) {

@@ -69,6 +69,8 @@ class Screen {
   void Load();
   void Register(Control& control) { controls_.push_back(&control); }
   void CreateWindowForLayout();
+  // Its font, picture, icons and the classic keyboard cues.
+  void DressWindow(int dpi);
   POINT InitialPosition(const RECT& outer) const;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -79,6 +81,8 @@ class Screen {
   // The control whose layout has that id, or nullptr.
   Control* ControlWithId(int id) const;
   void OnTimer(UINT_PTR id);
+  void OnSize(WPARAM kind);
+  LRESULT OnFinalMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnColor(HDC dc, HWND from);
   void PaintBackground(HDC dc);
   void OnClose();
