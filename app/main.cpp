@@ -4,6 +4,7 @@
 
 #include "frame/app.h"
 #include "screens/close_program/form1.h"
+#include "services/system_library.h"
 
 namespace {
 
@@ -14,5 +15,6 @@ constexpr frame::ProjectRecord kProject{
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  services::NarrowLibrarySearch();
   return frame::Run(kProject);
 }

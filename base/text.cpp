@@ -58,4 +58,15 @@ std::wstring Chr(int characterCode) {
   return std::wstring(1, static_cast<wchar_t>(characterCode));
 }
 
+std::wstring CStr(int number) {
+  // Counted in the negative range, which holds every int, INT_MIN included.
+  int rest = number < 0 ? number : -number;
+  std::wstring digits;
+  do {
+    digits.insert(digits.begin(), static_cast<wchar_t>(L'0' - rest % 10));
+    rest /= 10;
+  } while (rest != 0);
+  return number < 0 ? L"-" + digits : digits;
+}
+
 }  // namespace base

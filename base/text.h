@@ -13,5 +13,7 @@ int Len(const std::wstring& text);
 // Characters without an upper case stay as they are.
 std::wstring UCase(const std::wstring& text);
 std::wstring Chr(int characterCode);
+// A whole number in decimal digits, with a minus sign when negative.
+std::wstring CStr(int number);
 
 }  // namespace base

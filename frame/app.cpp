@@ -3,6 +3,7 @@
 #include <new>
 #include <string>
 
+#include "base/text.h"
 #include "frame/message_box.h"
 #include "frame/screen.h"
 
@@ -143,7 +144,7 @@ void ReportAndEnd(const base::RuntimeError& error) noexcept {
   try {
     FreezeEveryScreen();
     ShowPointer();
-    MsgBox(L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description,
+    MsgBox(L"Run-time error '" + base::CStr(error.number) + L"':\n\n" + error.description,
            kStopOnly, kApplicationTitle);
   } catch (...) {
     // Nothing more can be reported; the program ends all the same.

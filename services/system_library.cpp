@@ -30,4 +30,14 @@ FARPROC SystemFunction(const wchar_t* name, const char* function) {
   return library != nullptr ? GetProcAddress(library, function) : nullptr;
 }
 
+void NarrowLibrarySearch() {
+  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+  constexpr DWORD kSystemFolderOnly = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+  // Asked for by name: Windows XP does not have it.
+  const auto setDefault = SystemFunctionAs<SetDefaultDllDirectoriesFunction>(
+      L"kernel32.dll", "SetDefaultDllDirectories");
+  if (setDefault != nullptr && setDefault(kSystemFolderOnly)) return;
+  SetDllDirectoryW(L"");
+}
+
 }  // namespace services

@@ -21,6 +21,11 @@ HMODULE LoadSystemLibrary(const std::wstring& name);
 // the first time they are wanted, rather than imported at start-up.
 FARPROC SystemFunction(const wchar_t* name, const char* function);
 
+// Narrows where Windows looks for the libraries that other libraries load by name: the system
+// folder alone where Windows can be told so (Windows 8, and 7 or Vista with update KB2533623),
+// else at least not the current folder (Windows XP SP1 and later). Called once, at start.
+void NarrowLibrarySearch();
+
 // The same, as a pointer of the function's own type.
 template <class Function>
 Function SystemFunctionAs(const wchar_t* name, const char* function) {

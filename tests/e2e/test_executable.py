@@ -13,6 +13,22 @@ SOURCE = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
 
 
+def windows_xp_imports():
+    """The functions the program may import, by library in lower case, from the committed list."""
+    allowed, library = {}, None
+    with open(os.path.join(os.path.dirname(__file__), "windows_xp_imports.txt")) as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            if line.startswith("["):
+                library = line.strip("[]").lower()
+                allowed.setdefault(library, set())
+            else:
+                allowed[library].add(line)
+    return allowed
+
+
 def committed(path):
     with open(os.path.join(SOURCE, path), "rb") as f:
         return f.read()
@@ -92,6 +108,22 @@ class Executable(unittest.TestCase):
         self.assertLessEqual(imported, SYSTEM_DLLS)
         self.assertEqual(self.pe.OPTIONAL_HEADER.Subsystem, 2)  # a GUI program, no console
 
+    def test_it_imports_only_functions_that_windows_xp_has(self):
+        allowed = windows_xp_imports()
+        unexpected = []
+        for entry in self.pe.DIRECTORY_ENTRY_IMPORT:
+            library = entry.dll.decode().lower()
+            for function in entry.imports:
+                name = function.name.decode() if function.name else f"#{function.ordinal}"
+                if name not in allowed.get(library, set()):
+                    unexpected.append(f"{entry.dll.decode()}!{name}")
+        self.assertEqual(unexpected, [], "imports not in tests/e2e/windows_xp_imports.txt")
+        # The system accepts the file from Windows XP on: 5.1 for 32 bits, 5.2 for 64.
+        header = self.pe.OPTIONAL_HEADER
+        self.assertLessEqual((header.MajorOperatingSystemVersion,
+                              header.MinorOperatingSystemVersion), (5, 2))
+        self.assertLessEqual((header.MajorSubsystemVersion, header.MinorSubsystemVersion), (5, 2))
+
     def test_the_manifest_declares_density_awareness_and_no_visual_styles(self):
         manifest = self.data(self.resources(24)[1]).decode()
         self.assertIn(">true</dpiAware>", manifest)
@@ -99,7 +131,7 @@ class Executable(unittest.TestCase):
         self.assertNotIn("dependency", manifest)
 
     def test_the_release_is_lean_and_carries_no_build_time_or_symbols(self):
-        self.assertLessEqual(os.path.getsize(EXE), 640 * 1024)
+        self.assertLessEqual(os.path.getsize(EXE), 480 * 1024)
         self.assertEqual(self.pe.FILE_HEADER.TimeDateStamp, 0)
         self.assertEqual(self.pe.FILE_HEADER.PointerToSymbolTable, 0)
         self.assertEqual(self.pe.FILE_HEADER.NumberOfSymbols, 0)

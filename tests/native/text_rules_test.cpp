@@ -1,6 +1,7 @@
 // The runtime's text and integer rules, and the display name built from the user-name buffer.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <utility>
 
 #include "base/arith.h"
@@ -27,6 +28,15 @@ TEST(TextOperations, BehaveAsTheHandlersRelyOn) {
   EXPECT_EQ(base::UCase(L"7"), L"7");
   EXPECT_EQ(base::UCase(std::wstring(1, L'\0')), std::wstring(1, L'\0'));
   EXPECT_EQ(base::Chr(10), L"\n");
+}
+
+TEST(TextOperations, CStrWritesWholeNumbersInDecimal) {
+  EXPECT_EQ(base::CStr(0), L"0");
+  EXPECT_EQ(base::CStr(7), L"7");
+  EXPECT_EQ(base::CStr(453), L"453");
+  EXPECT_EQ(base::CStr(-53), L"-53");
+  EXPECT_EQ(base::CStr(INT_MAX), L"2147483647");
+  EXPECT_EQ(base::CStr(INT_MIN), L"-2147483648");
 }
 
 TEST(TextOperations, RejectNegativeCountsAndCodesOutOfRange) {

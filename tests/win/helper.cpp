@@ -13,6 +13,7 @@
 
 #include "frame/app.h"
 #include "screens/close_program/form1.h"
+#include "services/system_library.h"
 #include "support.h"
 
 namespace {
@@ -29,6 +30,42 @@ int LeaveMark() {
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   FILE* mark = _wfopen((std::wstring(self) + L".ran").c_str(), L"w");
   if (mark != nullptr) std::fclose(mark);
+  return 0;
+}
+
+// The box is gone with the program a moment later: what it says is written down now.
+void LogReport(HWND box) {
+  std::string line = "report open: ";
+  for (wchar_t c : testing_support::TextOf(GetDlgItem(box, 0xFFFF)))
+    line += c == L'\n' ? '|' : static_cast<char>(c);
+  Log(line.c_str());
+}
+
+// A text asked for a part beyond its end: the C++ library fails, and the program reports it
+// as its own error (closed at once here), then ends.
+int LibraryFailure() {
+  testing_support::MessageBoxWatcher watcher;
+  watcher.whileOpen = LogReport;
+  frame::RunHandler([] {
+    Form1->Show();
+    const std::wstring beyondTheEnd = Form1->List1.List(0).substr(40);
+  });
+  Log("continued");
+  return 3;
+}
+
+// A library beside the program is found by its name, until the program narrows the search as
+// it does at start.
+int NarrowSearch() {
+  const auto found = [] {
+    HMODULE library = LoadLibraryW(L"quorm_planted.dll");
+    if (library == nullptr) return "not found";
+    FreeLibrary(library);
+    return "found";
+  };
+  Log((std::string("before: ") + found()).c_str());
+  services::NarrowLibrarySearch();
+  Log((std::string("after: ") + found()).c_str());
   return 0;
 }
 
@@ -64,11 +101,7 @@ int FailingTimer() {
   testing_support::Recorders::MissingFunction() = "ShowCursor";
   testing_support::MessageBoxWatcher watcher(false);
   watcher.whileOpen = [](HWND box) {
-    // The box is gone with the program a moment later: what it says is written down now.
-    std::string line = "report open: ";
-    for (wchar_t c : testing_support::TextOf(GetDlgItem(box, 0xFFFF)))
-      line += c == L'\n' ? '|' : static_cast<char>(c);
-    Log(line.c_str());
+    LogReport(box);
     const int counter = ShowCursor(FALSE) + 1;
     ShowCursor(TRUE);
     Log(counter >= 0 ? "pointer shown" : "pointer hidden");
@@ -103,5 +136,7 @@ int main() {
   if (scenario == L"error-report") return ErrorReport();
   if (scenario == L"end-during-box") return EndDuringBox();
   if (scenario == L"failing-timer") return FailingTimer();
+  if (scenario == L"library-failure") return LibraryFailure();
+  if (scenario == L"narrow-search") return NarrowSearch();
   return 2;
 }

@@ -124,6 +124,20 @@ TEST_F(Processes, AFailingTimerIsReportedOnceWithThePointerShownAndTheEndStillCo
             "pointer shown\n");
 }
 
+TEST_F(Processes, AFailureOfTheCppLibraryIsReportedAsTheProgramsOwnError) {
+  Helper helper(L"library-failure", dir_ / L"log.txt");
+  ASSERT_TRUE(helper.started());
+  EXPECT_EQ(helper.ExitCode(), 0);
+  EXPECT_EQ(LogText(), "report open: Run-time error '51':||Internal error\n");
+}
+
+TEST_F(Processes, AfterStartLibrariesAreNoLongerLookedForBesideTheProgram) {
+  Helper helper(L"narrow-search", dir_ / L"log.txt");
+  ASSERT_TRUE(helper.started());
+  EXPECT_EQ(helper.ExitCode(), 0);
+  EXPECT_EQ(LogText(), "before: found\nafter: not found\n");
+}
+
 TEST_F(Processes, EndWhileABoxIsOpenEndsEverythingAndTheHandlerDoesNotContinue) {
   Helper helper(L"end-during-box", dir_ / L"log.txt");
   ASSERT_TRUE(helper.started());
