@@ -142,10 +142,10 @@ POINT Screen::InitialPosition(const RECT& outer) const {
 
 void Screen::Show() {
   Load();
+  // Showing a hidden screen activates it and brings it to the top. A screen that was visible
+  // already, or one shown while another program has the foreground, is asked for it as well.
   ShowWindow(window_, SW_SHOW);
-  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  SetForegroundWindow(window_);
-  SetActiveWindow(window_);
+  if (GetActiveWindow() != window_ && !SetForegroundWindow(window_)) SetActiveWindow(window_);
   if (GetActiveWindow() == window_ && ActiveControl() == nullptr) keyboard_.FocusFirstControl();
   if (layout_.discardsTypeAhead) DialogKeyboard::DiscardPendingInput();
   ArmGuardIfSeen();
