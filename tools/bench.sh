@@ -2,22 +2,31 @@
 # A benchmark, not a test: QUORM.exe against a minimal static Win32 window made with the same
 # toolchain, both run under Wine on a virtual display, alternating, several times. For each it
 # gives the time from start to the first wait for input, the CPU seconds over the first 20 s and
-# the peak working set, then the medians and QUORM's ratio to the minimal window.
+# the peak working set, then the medians and QUORM's ratio to the minimal window. It first gives
+# the sizes of both builds of each (64- and 32-bit).
 #   tools/bench.sh [runs]     (default 5: 5 runs of 20 s and 15 quick starts of each)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
 
 "$root/tools/setup.sh"
-"$root/tools/build.sh" mingw-x64 >/dev/null
+"$root/tools/build.sh" mingw-x64 mingw-x86 >/dev/null
 out="$root/build/bench"
 mkdir -p "$out"
-cxx=x86_64-w64-mingw32-g++-posix
-# The program's own release settings.
+# The program's own compilers (win32 thread model) and release settings.
 flags=(-std=c++20 -Os -Wall -Wextra -static -static-libgcc -static-libstdc++ -s
   -ffunction-sections -fdata-sections -Wl,--gc-sections)
-"$cxx" "${flags[@]}" -mwindows "$root/tools/bench/minimal.cpp" -o "$out/minimal.exe"
-"$cxx" "${flags[@]}" -municode "$root/tools/bench/measure.cpp" -o "$out/measure.exe" -lpsapi
+x86_64-w64-mingw32-g++-win32 "${flags[@]}" -mwindows "$root/tools/bench/minimal.cpp" \
+  -o "$out/minimal.exe"
+i686-w64-mingw32-g++-win32 "${flags[@]}" -mwindows "$root/tools/bench/minimal.cpp" \
+  -o "$out/minimal-x86.exe"
+x86_64-w64-mingw32-g++-win32 "${flags[@]}" -municode "$root/tools/bench/measure.cpp" \
+  -o "$out/measure.exe" -lpsapi
+
+kib() { echo "$(($(stat -c %s "$1") / 1024)) KiB"; }
+echo "exe size: QUORM $(kib "$root/build/mingw-x64/QUORM.exe") (64-bit)," \
+  "$(kib "$root/build/mingw-x86/QUORM.exe") (32-bit);" \
+  "minimal $(kib "$out/minimal.exe") (64-bit), $(kib "$out/minimal-x86.exe") (32-bit)"
 
 . "$root/tools/wine-session.sh"
 wine_session_start
