@@ -7,7 +7,6 @@
 // Every failure still reaches the error report exactly as before: running out of memory is
 // reported as "Out of memory", any other failure of the library as "Internal error".
 #include <cstdlib>
-#include <exception>
 #include <new>
 
 #include "base/errors.h"

@@ -80,15 +80,13 @@ if(MINGW)
   # Windows accepts the file from Windows XP on: 5.1 for 32 bits, 5.2 (XP x64) for 64. Not
   # every linker would say so by itself.
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(windows_xp 5 2)
+    set(xp_minor 2)
   else()
-    set(windows_xp 5 1)
+    set(xp_minor 1)
   endif()
-  list(GET windows_xp 0 major)
-  list(GET windows_xp 1 minor)
   target_link_options(QUORM PRIVATE
-    -Wl,--major-os-version,${major} -Wl,--minor-os-version,${minor}
-    -Wl,--major-subsystem-version,${major} -Wl,--minor-subsystem-version,${minor})
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,${xp_minor}
+    -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,${xp_minor})
 elseif(MSVC)
   target_link_options(QUORM PRIVATE $<${release}:/OPT:REF /OPT:ICF /Brepro>)
 endif()
