@@ -107,6 +107,14 @@ class Listing:
                 return screen
         return None
 
+    def focused_text(self):
+        """The text of the screens' control that has the focus, or None."""
+        for screen in self.screens():
+            for c in screen["children"]:
+                if c["hwnd"] == self.focus:
+                    return c["text"]
+        return None
+
 
 def child(window, cls=None, text=None, control_id=None):
     for c in window["children"]:

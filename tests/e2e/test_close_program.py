@@ -124,24 +124,17 @@ class CloseProgramScreen(ProgramTest):
 class KeyboardAlone(ProgramTest):
     """A person without a mouse: every step by keys, each awaited before the next."""
 
-    def focused_text(self, listing):
-        for screen in listing.screens():
-            for c in screen["children"]:
-                if c["hwnd"] == listing.focus:
-                    return c["text"]
-        return None
-
     def test_boxes_give_the_keyboard_back_and_arrows_walk_the_buttons(self):
         Display.key("Right", "Right", "Left", delay=0)  # typed quickly: each one counts
-        self.program.wait_for(lambda l: self.focused_text(l) == "Cancel", "Right, Right, Left")
+        self.program.wait_for(lambda l: l.focused_text() == "Cancel", "Right, Right, Left")
         Display.key("Left")
-        self.program.wait_for(lambda l: self.focused_text(l) == "Shutdown", "Left to Shutdown")
+        self.program.wait_for(lambda l: l.focused_text() == "Shutdown", "Left to Shutdown")
         Display.key("Return")
         self.program.close_boxes_with_enter(2, "an announcement")
         listing = self.program.wait_for(lambda l: l.screen_with("&Yes"), "Shut Down Windows")
         self.shown(listing, "&Yes")
         Display.key("alt+m")
-        self.program.wait_for(lambda l: self.focused_text(l) == "Restart the computer in &MS-DOS mode?",
+        self.program.wait_for(lambda l: l.focused_text() == "Restart the computer in &MS-DOS mode?",
                               "the MS-DOS option")
         seen = time.monotonic()
         for _ in range(2):  # Enter presses Yes: the missing-file box; Enter closes it
@@ -153,15 +146,15 @@ class KeyboardAlone(ProgramTest):
             Display.key("Return")
             listing = self.program.wait_for(
                 lambda l: not l.boxes() and l.active == l.screen_with("&Yes")["hwnd"] and
-                self.focused_text(l) == "Restart the computer in &MS-DOS mode?",
+                l.focused_text() == "Restart the computer in &MS-DOS mode?",
                 "Shut Down Windows active again with the focus where it was")
             seen = time.monotonic()
         Display.key("alt+n")
         listing = self.program.wait_for(
             lambda l: l.screen_with("Shutdown") and l.active == l.screen_with("Shutdown")["hwnd"]
-            and self.focused_text(l) is not None, "the Close Program screen active with a focus")
+            and l.focused_text() is not None, "the Close Program screen active with a focus")
         self.assertIsNone(listing.screen_with("&Yes"))
-        self.assertEqual(self.focused_text(listing), "Shutdown")
+        self.assertEqual(listing.focused_text(), "Shutdown")
 
 
 if __name__ == "__main__":

@@ -7,7 +7,9 @@ from harness import Display, ProgramTest, child
 ROW = 13  # the list's row height with MS Sans Serif 8
 
 
-class NotRespondingScreen(ProgramTest):
+class NotRespondingTest(ProgramTest):
+    """Starts the program on its task list; the ways to and from the Not Responding screen."""
+
     def select(self, listing, row, double=False):
         tasks = child(self.close_program(listing), cls="ListBox")
         left, top = tasks["client"][:2]
@@ -32,6 +34,8 @@ class NotRespondingScreen(ProgramTest):
     def tasks(self, listing):
         return child(self.close_program(listing), cls="ListBox")
 
+
+class NotRespondingScreen(NotRespondingTest):
     def test_end_task_here_ends_the_task_named_in_the_title(self):
         listing = self.open_for(1)
         screen = listing.screen_with("End Task")
@@ -89,6 +93,49 @@ class NotRespondingScreen(ProgramTest):
         listing = self.program.wait_for(lambda l: l.screen_with("Cancel") and not l.screen_with("Shutdown"),
                                         "the Not Responding screen")
         self.assertEqual(child(listing.screen_with("End Task"), cls="Static")["text"], "Explorer")
+
+
+class KeyboardAlone(NotRespondingTest):
+    """A person without a mouse, there and back: each screen shown anew takes the keys at once.
+    The keys for one screen go at the given pace; each screen is awaited before the next."""
+
+    def focus_on(self, listing, screen, text):
+        return (screen is not None and listing.active == screen["hwnd"] and
+                listing.focus == child(screen, text=text)["hwnd"])
+
+    def not_responding(self, listing):
+        return next((s for s in listing.screens() if s is not self.close_program(listing)), None)
+
+    def there_and_back(self, delay):
+        # From Shutdown, Tab reaches the list past Cancel and End Task; Home selects the first
+        # task, and Shift+Tab goes back to End Task, which Return presses.
+        Display.key("Tab", "Tab", "Tab", "Home", "shift+Tab", delay=delay)
+        self.program.wait_for(
+            lambda l: self.tasks(l)["selected"] == 0 and
+            self.focus_on(l, self.close_program(l), "End Task"), "End Task with Explorer selected")
+        Display.key("Return")
+        listing = self.program.wait_for(
+            lambda l: self.focus_on(l, self.not_responding(l), "End Task"),
+            "the Not Responding screen active with the focus on End Task")
+        self.shown(listing, "Cancel")
+        self.assertEqual(child(self.not_responding(listing), cls="Static")["text"], "Explorer")
+        Display.key("Right", "Return", delay=delay)  # Right walks to Cancel, Return presses it
+        listing = self.program.wait_for(
+            lambda l: self.not_responding(l) is None and
+            self.focus_on(l, self.close_program(l), "End Task"),
+            "the task list active again with the focus where it was")
+        self.shown(listing, "Shutdown")
+        self.assertEqual(self.tasks(listing)["items"], ["Explorer", "Systray"])
+        self.assertEqual(self.tasks(listing)["selected"], 0)
+        Display.key("Left")  # the screen shown anew takes keys: Left walks back to Cancel
+        self.program.wait_for(lambda l: self.focus_on(l, self.close_program(l), "Cancel"),
+                              "Left to Cancel")
+
+    def test_there_and_back_at_a_persons_pace(self):
+        self.there_and_back(delay=120)
+
+    def test_there_and_back_typed_quickly(self):
+        self.there_and_back(delay=0)
 
 
 if __name__ == "__main__":
