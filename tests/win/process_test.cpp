@@ -95,6 +95,16 @@ class Processes : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
+  // Runs a scenario that ends the program by itself, with exit code 0; gives what it logged.
+  std::string LogOfScenarioToItsEnd(const wchar_t* scenario) {
+    Helper helper(scenario, dir_ / L"log.txt");
+    if (!helper.started()) {
+      ADD_FAILURE() << "the helper did not start";
+      return {};
+    }
+    EXPECT_EQ(helper.ExitCode(), 0);
+    return LogText();
+  }
   std::filesystem::path dir_;
 };
 
@@ -113,36 +123,25 @@ TEST_F(Processes, AnUnhandledErrorIsReportedThenTheProgramEnds) {
 }
 
 TEST_F(Processes, AFailingTimerIsReportedOnceWithThePointerShownAndTheEndStillComesOnTime) {
-  Helper helper(L"failing-timer", dir_ / L"log.txt");
-  ASSERT_TRUE(helper.started());
   // Timer1 ticked without a second report; Timer2's tick ended the program with the report
   // still open, and its handler, which would have failed too, never ran. (The helper reads the
   // report itself: it is up only for a moment.)
-  EXPECT_EQ(helper.ExitCode(), 0);
-  EXPECT_EQ(LogText(),
+  EXPECT_EQ(LogOfScenarioToItsEnd(L"failing-timer"),
             "report open: Run-time error '53':||File not found: user32\n"
             "pointer shown\n");
 }
 
 TEST_F(Processes, AFailureOfTheCppLibraryIsReportedAsTheProgramsOwnError) {
-  Helper helper(L"library-failure", dir_ / L"log.txt");
-  ASSERT_TRUE(helper.started());
-  EXPECT_EQ(helper.ExitCode(), 0);
-  EXPECT_EQ(LogText(), "report open: Run-time error '51':||Internal error\n");
+  EXPECT_EQ(LogOfScenarioToItsEnd(L"library-failure"),
+            "report open: Run-time error '51':||Internal error\n");
 }
 
 TEST_F(Processes, AfterStartLibrariesAreNoLongerLookedForBesideTheProgram) {
-  Helper helper(L"narrow-search", dir_ / L"log.txt");
-  ASSERT_TRUE(helper.started());
-  EXPECT_EQ(helper.ExitCode(), 0);
-  EXPECT_EQ(LogText(), "before: found\nafter: not found\n");
+  EXPECT_EQ(LogOfScenarioToItsEnd(L"narrow-search"), "before: found\nafter: not found\n");
 }
 
 TEST_F(Processes, EndWhileABoxIsOpenEndsEverythingAndTheHandlerDoesNotContinue) {
-  Helper helper(L"end-during-box", dir_ / L"log.txt");
-  ASSERT_TRUE(helper.started());
-  EXPECT_EQ(helper.ExitCode(), 0);
-  EXPECT_EQ(LogText(), "box open\nShowCursor -1\n");
+  EXPECT_EQ(LogOfScenarioToItsEnd(L"end-during-box"), "box open\nShowCursor -1\n");
 }
 
 TEST_F(Processes, ALaunchStartsExactlyTheNamedFile) {
