@@ -18,12 +18,7 @@
 
 namespace {
 
-void Log(const char* line) {
-  FILE* log = _wfopen(testing_support::Recorders::LogPath().c_str(), L"a");
-  if (log == nullptr) return;
-  std::fprintf(log, "%s\n", line);
-  std::fclose(log);
-}
+using testing_support::Log;
 
 int LeaveMark() {
   wchar_t self[MAX_PATH] = {};
@@ -38,7 +33,7 @@ void LogReport(HWND box) {
   std::string line = "report open: ";
   for (wchar_t c : testing_support::TextOf(GetDlgItem(box, 0xFFFF)))
     line += c == L'\n' ? '|' : static_cast<char>(c);
-  Log(line.c_str());
+  Log(line);
 }
 
 // A text asked for a part beyond its end: the C++ library fails, and the program reports it
@@ -63,9 +58,9 @@ int NarrowSearch() {
     FreeLibrary(library);
     return "found";
   };
-  Log((std::string("before: ") + found()).c_str());
+  Log(std::string("before: ") + found());
   services::NarrowLibrarySearch();
-  Log((std::string("after: ") + found()).c_str());
+  Log(std::string("after: ") + found());
   return 0;
 }
 

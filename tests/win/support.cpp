@@ -10,6 +10,14 @@
 
 namespace testing_support {
 
+void Log(const std::string& line) {
+  if (Recorders::LogPath().empty()) return;
+  FILE* log = _wfopen(Recorders::LogPath().c_str(), L"a");
+  if (log == nullptr) return;
+  std::fprintf(log, "%s\n", line.c_str());
+  std::fclose(log);
+}
+
 namespace {
 
 std::vector<SeenBox> g_seenBoxes;
@@ -18,15 +26,12 @@ bool g_closeBoxes = true;
 
 // Every recorded call also goes to the log file, if one is set, the moment it is made.
 void Record(ExternalCall call) {
-  if (!Recorders::LogPath().empty()) {
-    FILE* log = _wfopen(Recorders::LogPath().c_str(), L"a");
-    if (log != nullptr) {
-      std::fprintf(log, "%s", call.function.c_str());
-      for (long long n : call.numbers) std::fprintf(log, " %lld", n);
-      std::fprintf(log, "\n");
-      std::fclose(log);
-    }
+  std::string line = call.function;
+  for (long long n : call.numbers) {
+    line += ' ';
+    line += std::to_string(n);
   }
+  Log(line);
   Recorders::Calls().push_back(std::move(call));
 }
 

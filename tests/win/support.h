@@ -51,6 +51,9 @@ class Recorders {
   std::vector<ExternalCall> CallsOf(const std::string& function) const;
 };
 
+// Appends a line to the log file, if one is set, the moment it is written.
+void Log(const std::string& line);
+
 struct SeenBox {
   std::wstring title;
   std::wstring text;
