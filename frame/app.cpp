@@ -63,6 +63,14 @@ void AsSingleClickOnButtons(const Screen& screen, MSG& message) {
     message.message = WM_LBUTTONDOWN;
 }
 
+// The hidden window has no close box, and closing it would take every screen it owns with it:
+// a request to close it, such as another program sends, is declined. The program ends as it
+// always does, at the minute or with the session.
+LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) return 0;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 void Dispatch(MSG& message) {
   TranslateMessage(&message);
   DispatchMessageW(&message);
@@ -89,7 +97,7 @@ HWND ApplicationWindow() {
     return existing.front();
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;
+  wc.lpfnWndProc = ApplicationWindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = kApplicationClass;
   RegisterClassExW(&wc);

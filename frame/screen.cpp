@@ -163,7 +163,6 @@ void Screen::Unload() {
   if (!Loaded()) return;
   ShowWindow(window_, SW_HIDE);
   windowOwner_.reset();  // WM_DESTROY forgets the controls and the timers stop with the window
-  if (!AnyLoaded()) PostQuitMessage(0);
 }
 
 void Screen::Move(double left, double top) {
@@ -286,12 +285,14 @@ void Screen::OnSize(WPARAM kind) {
   if (kind == SIZE_RESTORED) ArmGuardIfSeen();
 }
 
-// The window is gone: the instance lets go of it and forgets it.
+// The window is gone: the instance lets go of it and forgets it. However it went, the program
+// ends once no screen is loaded any more.
 LRESULT Screen::OnFinalMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = window_;
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   (void)windowOwner_.release();
   window_ = nullptr;
+  if (!AnyLoaded()) PostQuitMessage(0);
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
