@@ -83,7 +83,7 @@ void CommandButton::PressByUser() {
 }
 
 bool CommandButton::TakesPressNow() {
-  return !layout_.answersOnlyWhenSeen || owner_.pressGuard().PressCounts();
+  return !layout_.answersOnlyWhenSeen || owner_.pressGuard().TakePress();
 }
 
 void CommandButton::ShowAsDefault(bool asDefault) {

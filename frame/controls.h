@@ -80,7 +80,8 @@ class CommandButton : public Control {
   bool TakesFocus() const override { return true; }
   // Presses the button as a click, Enter or its access key would.
   void Press();
-  // Whether a press by the user counts now; only a button whose answer is real ever refuses.
+  // Whether a press by the user counts now; only a button whose answer is real ever refuses,
+  // and each refusal makes it wait again.
   bool TakesPressNow();
   // Draws the button with or without the heavier default frame.
   void ShowAsDefault(bool asDefault) override;

@@ -1,10 +1,15 @@
 #include "frame/press_guard.h"
 
+#include <algorithm>
+
 namespace frame {
 
 namespace {
 
 constexpr LPARAM kPreviousKeyState = LPARAM{1} << 30;
+
+// Browsers hold their security prompts' buttons for about this long after they appear.
+constexpr DWORD kLeastWait = 1000;
 
 bool IsRepeat(const MSG& message) {
   return (message.lParam & kPreviousKeyState) != 0;
@@ -14,7 +19,16 @@ size_t KeyOf(const MSG& message) {
   return static_cast<size_t>(message.wParam & 0xFF);
 }
 
+// Tick counts wrap after 49 days; their difference does not.
+LONG Elapsed(DWORD from, DWORD to) {
+  return static_cast<LONG>(to - from);
+}
+
 }  // namespace
+
+DWORD PressGuard::Wait() {
+  return std::max(kLeastWait, static_cast<DWORD>(GetDoubleClickTime()));
+}
 
 void PressGuard::Arm() {
   armedAt_ = clock_();
@@ -28,9 +42,7 @@ void PressGuard::Disarm() {
 }
 
 bool PressGuard::SeenLongEnoughAt(DWORD time) const {
-  // Tick counts wrap after 49 days; their difference does not.
-  return armedAt_.has_value() &&
-         static_cast<LONG>(time - *armedAt_) >= static_cast<LONG>(GetDoubleClickTime());
+  return armedAt_.has_value() && Elapsed(*armedAt_, time) >= static_cast<LONG>(Wait());
 }
 
 void PressGuard::ObserveKeyDown(const MSG& message) {
@@ -80,6 +92,13 @@ bool PressGuard::PressCounts() const {
   if (!armedAt_.has_value()) return false;
   if (inHand_.has_value()) return *inHand_;
   return SeenLongEnoughAt(clock_());
+}
+
+bool PressGuard::TakePress() {
+  if (PressCounts()) return true;
+  // Whoever keeps pressing has not paused on the question: the wait starts again.
+  if (armedAt_.has_value() && Elapsed(*armedAt_, clock_()) > 0) armedAt_ = clock_();
+  return false;
 }
 
 }  // namespace frame

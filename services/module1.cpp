@@ -1,6 +1,8 @@
 #include "services/module1.h"
 
 #include <windows.h>
+// The reasons for a shut-down, after windows.h.
+#include <reason.h>
 
 #include <algorithm>
 
@@ -44,6 +46,9 @@ Function Resolve(Entry& entry) {
 using ShowCursorFunction = int(WINAPI*)(BOOL);
 using GetUserNameFunction = BOOL(WINAPI*)(LPSTR, LPDWORD);
 using ExitWindowsFunction = BOOL(WINAPI*)(UINT, DWORD);
+// "Other (Planned)": the reason for a shut-down that the user chose.
+constexpr DWORD kPlannedByTheUser =
+    SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER | SHTDN_REASON_FLAG_PLANNED;
 using WinHelpFunction = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
 
 }  // namespace
@@ -105,7 +110,14 @@ int32_t ExitWindowsEx(int32_t uFlags, int32_t dwReserved) {
   // Shutting down or restarting needs the privilege enabled first; if that fails, the system
   // refuses the call and the caller carries on, as with any refusal.
   constexpr int32_t kNeedsPrivilege = EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF;
-  if ((uFlags & kNeedsPrivilege) != 0) services::EnableShutdownPrivilege();
+  const bool stopsTheSystem = (uFlags & kNeedsPrivilege) != 0;
+  if (stopsTheSystem) services::EnableShutdownPrivilege();
+  // Since Windows XP (its first service pack aside) a plain shut-down stops short of turning
+  // the power off; the power-off flag asks for that, where the machine can. The argument that
+  // older systems reserved is now the reason, and none is recorded as an unplanned stop, which
+  // can make the system gather its state first: this one was asked for, and is planned.
+  if ((uFlags & EWX_SHUTDOWN) != 0) uFlags |= EWX_POWEROFF;
+  if (stopsTheSystem && dwReserved == 0) dwReserved = static_cast<int32_t>(kPlannedByTheUser);
   return Resolve<ExitWindowsFunction>(table.exitWindows)(static_cast<UINT>(uFlags),
                                                          static_cast<DWORD>(dwReserved));
 }

@@ -34,12 +34,13 @@ def wait_for(condition, what, timeout=30.0):
         time.sleep(0.05)
 
 
-# The system's double-click time in a new prefix, in seconds: for that long after the Shut Down
-# Windows screen becomes active, its Yes takes no press.
-DOUBLE_CLICK_TIME = 0.5
+# In seconds: for that long after the Shut Down Windows screen becomes active, and after every
+# press of its Yes that was refused, Yes takes no press. It is a second, or the system's
+# double-click time where that is longer (half a second in a new prefix).
+THE_WAIT = 1.0
 
 
-def wait_out_the_moment(since, moment=DOUBLE_CLICK_TIME):
+def wait_out_the_moment(since, moment=THE_WAIT):
     """Waits until `moment` seconds have passed since `since`, a time.monotonic() reading taken
     once the screen was seen active: from then on Yes takes a press given by a person."""
     wait_for(lambda: time.monotonic() - since > moment + 0.1, "the moment to see the screen")

@@ -4,12 +4,12 @@ import os
 import shutil
 import subprocess
 import tempfile
+import threading
 import time
 import unittest
 
-from harness import (DOUBLE_CLICK_TIME, HELPER, Display, Program, ProgramTest, box_text, centre,
-                     child, throwaway_prefix, wait_for, wait_out_the_moment,
-                     windows_directory_on_disk)
+from harness import (HELPER, THE_WAIT, Display, Program, ProgramTest, box_text, centre, child,
+                     throwaway_prefix, wait_for, wait_out_the_moment, windows_directory_on_disk)
 
 PIF_TESTED = "Exit to dos.pif"
 MISSING_MESSAGE = ("Cannot find C:\\windows\\Exit To Dos.pif\n\n"
@@ -149,6 +149,36 @@ class ShutDownScreen(ProgramTest):
 WS_MINIMIZE = 0x20000000
 
 
+class Rhythm:
+    """A person hammering a key or the mouse button: the xdotool command given, every `interval`
+    seconds on a thread of its own, from entering the block until leaving it."""
+
+    def __init__(self, interval, *command):
+        self.interval, self.command = interval, command
+        self.times = []
+        self.stopping = threading.Event()
+        self.thread = threading.Thread(target=self.run)
+
+    def run(self):
+        start = time.monotonic()
+        while not self.stopping.is_set():
+            subprocess.run(["xdotool", *self.command], check=True)
+            self.times.append(time.monotonic())
+            next_at = start + len(self.times) * self.interval
+            self.stopping.wait(max(0.0, next_at - time.monotonic()))
+
+    def longest_gap(self):
+        return max((b - a for a, b in zip(self.times, self.times[1:])), default=0.0)
+
+    def __enter__(self):
+        self.thread.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stopping.set()
+        self.thread.join()
+
+
 class ShutDownForReal(unittest.TestCase):
     """Runs that may really end the Wine session, each in a prefix made for that test alone.
 
@@ -204,18 +234,44 @@ class ShutDownForReal(unittest.TestCase):
         Display.key(*(keys or ("Return",)))
         self.assertEqual(self.program.wait_for_exit(120), 0)
 
+    def assert_the_rhythm_never_reaches_yes(self, rhythm):
+        """Goes on until the rhythm has pressed for three seconds past the showing of Shut Down
+        Windows; the program keeps running all the while."""
+        listing = self.wait_for_shut_down_windows()
+        shown = time.monotonic()
+        self.assertTrue(listing.running, f"Yes answered the rhythm before it was seen as shown "
+                        f"(longest gap between presses {rhythm.longest_gap():.2f} s)")
+        while time.monotonic() - shown < 3:
+            self.assertTrue(self.program.running(),
+                            f"Yes answered the rhythm {time.monotonic() - shown:.1f} s after it "
+                            f"showed (longest gap between presses {rhythm.longest_gap():.2f} s)")
+            time.sleep(0.1)
+
     def test_yes_enables_the_shut_down_privilege_then_shuts_the_session_down(self):
         workdir = self.start([self.RELAY], {"WINEDEBUG": "+relay"})
         Display.key("Return")
         self.program.close_boxes_with_enter(2, "an announcement")
         listing = self.wait_for_shut_down_windows()
         self.assertEqual(listing.focus, child(listing.screen_with("&Yes"), text="&Yes")["hwnd"])
-        self.assert_a_fresh_press_shuts_down(time.monotonic(), DOUBLE_CLICK_TIME)
+        self.assert_a_fresh_press_shuts_down(time.monotonic(), THE_WAIT)
         with open(os.path.join(workdir, "program.log"), errors="replace") as log:
-            calls = [("Adjust" if "AdjustTokenPrivileges" in line else "Exit")
+            calls = [("Adjust" if "AdjustTokenPrivileges" in line else
+                      line.split("ExitWindowsEx")[1].split(")")[0] + ")")
                      for line in log if "Call " in line and
                      ("AdjustTokenPrivileges" in line or "ExitWindowsEx" in line)]
-        self.assertEqual(calls, ["Adjust", "Exit"])
+        # Shut down with the power off, for a reason that was planned: what the user asked for.
+        self.assertEqual(calls, ["Adjust", "(00000009,80000000)"])
+
+    def test_return_at_a_steady_rhythm_reaches_yes_only_after_a_pause(self):
+        # Enter hammered from the task list through both boxes, and on for three seconds after
+        # Shut Down Windows shows: each press of Yes is refused and makes it wait again.
+        for interval in (0.2, 0.3, 0.45):
+            with self.subTest(interval=interval):
+                self.start()
+                with Rhythm(interval, "key", "Return") as rhythm:
+                    self.assert_the_rhythm_never_reaches_yes(rhythm)
+                self.assert_yes_untouched(0)
+                self.assert_a_fresh_press_shuts_down(rhythm.times[-1], 1.5)
 
     def test_keys_typed_ahead_or_at_a_quick_persons_pace_never_reach_yes(self):
         # Enter through the task list and both boxes, then a fourth key that would press Yes:
@@ -239,7 +295,7 @@ class ShutDownForReal(unittest.TestCase):
         finally:
             Display.hold("Return", down=False)
         released = self.assert_yes_untouched(1)
-        self.assert_a_fresh_press_shuts_down(released, 1.0)
+        self.assert_a_fresh_press_shuts_down(released, THE_WAIT)
 
     def test_a_letter_held_while_the_boxes_are_clicked_through_never_reaches_yes(self):
         self.start([self.SLOW_DOUBLE_CLICK])
@@ -261,14 +317,15 @@ class ShutDownForReal(unittest.TestCase):
         seen = self.assert_yes_untouched(1)
         self.assert_a_fresh_press_shuts_down(seen, self.LONG_MOMENT, "y")
 
-    def test_clicks_on_yes_as_it_appears_never_reach_it(self):
-        self.start([self.SLOW_DOUBLE_CLICK])
+    def test_clicks_on_the_spot_where_yes_appears_reach_it_only_after_a_pause(self):
+        self.start()
         Display.key("Return")
         self.program.close_boxes_with_enter(2, "an announcement")
         listing = self.wait_for_shut_down_windows()
         yes = centre(child(listing.screen_with("&Yes"), text="&Yes")["rect"])
         # Back to the task list, and to Shut Down Windows again: it shows at the same place,
-        # where the pointer waits for it.
+        # where the pointer waits for it, clicking every 300 ms from before it shows until
+        # three seconds after.
         Display.key("alt+n")
         self.program.wait_for(lambda l: l.screen_with("Shutdown") and not l.screen_with("&Yes"),
                               "the task list")
@@ -278,13 +335,12 @@ class ShutDownForReal(unittest.TestCase):
         self.program.wait_for(lambda l: l.boxes() and box_text(l.boxes()[0]).startswith("Loging"),
                               "the second announcement")
         Display.move(*yes)
-        # Enter closes the last box and Shut Down Windows appears under the pointer, which
-        # clicks from 50 ms after the Enter, every 60 ms, for 600 ms.
-        subprocess.run(["xdotool", "key", "Return", "sleep", "0.05",
-                        "click", "--repeat", "10", "--delay", "60", "1"], check=True)
-        seen = self.assert_yes_untouched()
-        Display.move(yes[0] + 1, yes[1])
-        wait_out_the_moment(seen, self.LONG_MOMENT)
+        with Rhythm(0.3, "click", "1") as rhythm:
+            wait_for(lambda: len(rhythm.times) >= 2, "clicks before the screen shows")
+            Display.key("Return")
+            self.assert_the_rhythm_never_reaches_yes(rhythm)
+        self.assert_yes_untouched(0)
+        wait_out_the_moment(rhythm.times[-1], 1.5)
         subprocess.run(["xdotool", "click", "1"], check=True)
         self.assertEqual(self.program.wait_for_exit(120), 0)
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "frame/press_guard.h"
 
 namespace {
@@ -30,14 +32,26 @@ class PressGuard : public ::testing::Test {
     guard_.Done();
     return counts;
   }
-  static DWORD Late() { return kArmedAt + GetDoubleClickTime(); }
+  // Judges a press as a button whose answer is real does: a refusal starts the wait again.
+  bool Takes(UINT message, WPARAM wParam, DWORD time, LPARAM lParam = 1) {
+    MSG input{};
+    input.message = message;
+    input.wParam = wParam;
+    input.lParam = lParam;
+    input.time = time;
+    guard_.Observe(input);
+    const bool taken = guard_.TakePress();
+    guard_.Done();
+    return taken;
+  }
+  static DWORD Late() { return kArmedAt + frame::PressGuard::Wait(); }
   static DWORD Early() { return Late() - 1; }
 
   frame::PressGuard guard_;
   DWORD now_ = 0;
 };
 
-TEST_F(PressGuard, KeysAndClicksCountFromTheDoubleClickTimeAfterTheScreenWasSeen) {
+TEST_F(PressGuard, KeysAndClicksCountFromTheWaitAfterTheScreenWasSeen) {
   EXPECT_FALSE(Counts(WM_KEYDOWN, VK_RETURN, Early()));
   EXPECT_FALSE(Counts(WM_KEYUP, VK_RETURN, Late(), 1 | kRepeat));
   EXPECT_TRUE(Counts(WM_KEYDOWN, VK_RETURN, Late()));
@@ -87,13 +101,51 @@ TEST_F(PressGuard, EveryTimeTheScreenIsSeenAgainTheMomentStartsAgain) {
   EXPECT_FALSE(Counts(WM_KEYDOWN, VK_RETURN, Late() + 5000));
   now_ = kArmedAt + 10000;
   guard_.Arm();
-  EXPECT_FALSE(Counts(WM_KEYDOWN, VK_RETURN, now_ + GetDoubleClickTime() - 1));
-  EXPECT_TRUE(Counts(WM_KEYDOWN, VK_RETURN, now_ + GetDoubleClickTime()));
+  EXPECT_FALSE(Counts(WM_KEYDOWN, VK_RETURN, now_ + frame::PressGuard::Wait() - 1));
+  EXPECT_TRUE(Counts(WM_KEYDOWN, VK_RETURN, now_ + frame::PressGuard::Wait()));
   // Tick counts wrap after 49 days; a moment across the wrap is still a moment.
   now_ = 0xFFFFFF00u;
   guard_.Arm();
   EXPECT_FALSE(Counts(WM_KEYDOWN, VK_RETURN, 0x10));
-  EXPECT_TRUE(Counts(WM_KEYDOWN, VK_RETURN, now_ + GetDoubleClickTime()));
+  EXPECT_TRUE(Counts(WM_KEYDOWN, VK_RETURN, now_ + frame::PressGuard::Wait()));
+}
+
+TEST_F(PressGuard, TheWaitIsASecondOrTheDoubleClickTimeAndEveryRefusalStartsItAgain) {
+  const DWORD wait = frame::PressGuard::Wait();
+  EXPECT_EQ(wait, std::max<DWORD>(1000, GetDoubleClickTime()));
+  // Enter every 300 ms from the moment the screen is seen: every press is refused, and starts
+  // the wait again, however long the rhythm goes on. Only a pause as long as the wait counts.
+  for (DWORD at = 300; at <= 4 * wait; at += 300) {
+    now_ = kArmedAt + at;
+    EXPECT_FALSE(Takes(WM_KEYDOWN, VK_RETURN, now_)) << at;
+    Counts(WM_KEYUP, VK_RETURN, now_ + 50, 1 | kRepeat);
+  }
+  const DWORD lastRefused = now_;
+  EXPECT_FALSE(Takes(WM_KEYDOWN, VK_RETURN, lastRefused + wait - 1));
+  now_ = lastRefused + wait - 1;
+  EXPECT_FALSE(Takes(WM_KEYDOWN, VK_RETURN, now_ + wait - 1, 1 | kRepeat));  // a repeat too
+  Counts(WM_KEYUP, VK_RETURN, now_ + wait - 1, 1 | kRepeat);
+  EXPECT_TRUE(Takes(WM_KEYDOWN, VK_RETURN, now_ + wait));
+  // Clicks, the access key with Alt, Space and presses from no input start it again alike.
+  now_ += 10 * wait;
+  guard_.Arm();
+  const DWORD armed = now_;
+  now_ = armed + wait - 1;
+  Counts(WM_LBUTTONDOWN, MK_LBUTTON, now_);
+  EXPECT_FALSE(Takes(WM_LBUTTONUP, 0, now_));
+  now_ += wait - 1;
+  Counts(WM_SYSKEYDOWN, 'Y', now_, 1 | (1 << 29));
+  EXPECT_FALSE(Takes(WM_SYSCHAR, L'y', now_, 1 | (1 << 29)));
+  now_ += wait - 1;
+  Counts(WM_KEYDOWN, VK_SPACE, now_);
+  EXPECT_FALSE(Takes(WM_KEYUP, VK_SPACE, now_ + 1, 1 | kRepeat));
+  now_ += wait - 1;
+  EXPECT_FALSE(guard_.TakePress());
+  now_ += wait;
+  EXPECT_TRUE(guard_.TakePress());
+  // A disarmed guard refuses, and the next arming starts afresh.
+  guard_.Disarm();
+  EXPECT_FALSE(guard_.TakePress());
 }
 
 TEST_F(PressGuard, APressThatComesFromNoInputBeginsNow) {

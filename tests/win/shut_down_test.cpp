@@ -1,6 +1,8 @@
 // The Shut Down Windows screen: its dialog, its keys, what each answer really does (with the
 // external functions recorded), and how it tells that a file is there.
 #include <windows.h>
+// The reasons for a shut-down, after windows.h.
+#include <reason.h>
 
 #include <filesystem>
 #include <fstream>
@@ -36,14 +38,17 @@ class ShutDown : public ScreensTest {
   static void SeenFor(int milliseconds) {
     Form3->pressGuard().SetClock([milliseconds] { return GetTickCount() - milliseconds; });
   }
+  // The flags of each call. A shut-down asks for the power off too, and a
+  // shut-down or restart gives its reason: planned, by the user. A log-off gives none.
   std::vector<long long> ExitFlags() const {
     std::vector<long long> flags;
     for (const auto& call : recorders_.CallsOf("ExitWindowsEx")) {
-      EXPECT_EQ(call.numbers[1], 0);  // the reserved argument
+      EXPECT_EQ(call.numbers[1], call.numbers[0] == 0 ? 0 : SHTDN_REASON_FLAG_PLANNED);
       flags.push_back(call.numbers[0]);
     }
     return flags;
   }
+  static constexpr long long kShutDownWithPowerOff = EWX_SHUTDOWN | EWX_POWEROFF;
 };
 
 TEST_F(ShutDown, IsAFixedDialogWithCaptionAndCloseBoxOnly) {
@@ -102,7 +107,7 @@ TEST_F(ShutDown, YesCarriesOutTheSelectedOptionAndTheScreenStays) {
   Form3->Yes.Press();
   Form3->Logoff.SetValue(false);  // no option at all: the last branch logs off
   Form3->Yes.Press();
-  EXPECT_EQ(ExitFlags(), (std::vector<long long>{1, 2, 0, 0}));
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{kShutDownWithPowerOff, 2, 0, 0}));
   EXPECT_TRUE(Form3->Visible());
   EXPECT_FALSE(Form1->Visible());
 }
@@ -128,7 +133,7 @@ TEST_F(ShutDown, ShutDownAndRestartHaveTheShutDownPrivilegeEnabledAtTheCall) {
   DisableShutdownPrivilege();
   Form3->Restart.SetValue(true);
   Form3->Yes.Press();
-  EXPECT_EQ(ExitFlags(), (std::vector<long long>{0, 1, 2}));
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{0, kShutDownWithPowerOff, 2}));
   EXPECT_EQ(testing_support::Recorders::PrivilegeAtExitWindows(),
             (std::vector<bool>{false, true, true}));
 }
@@ -179,6 +184,30 @@ TEST_F(ShutDown, YesTakesNoPressBeforeTheScreenHasBeenSeenForAMoment) {
   EXPECT_EQ(ExitFlags(), (std::vector<long long>{2}));
 }
 
+TEST_F(ShutDown, EveryRefusedPressOfYesStartsTheWaitAgainAndNothingElseDoes) {
+  DWORD now = GetTickCount();
+  Form3->pressGuard().SetClock([&now] { return now; });
+  Form3->pressGuard().Arm();
+  const DWORD wait = frame::PressGuard::Wait();
+  HWND yes = Form3->Yes.hwnd();
+  now += wait - 1;
+  SendMessageW(yes, BM_CLICK, 0, 0);  // refused: the wait starts again from here
+  now += wait - 1;
+  SendMessageW(yes, BM_CLICK, 0, 0);  // seen long enough, but pressed again too soon
+  EXPECT_TRUE(ExitFlags().empty());
+  // Keys that press no Yes, and clicks elsewhere, neither count nor start it again.
+  now += wait - 1;
+  testing_support::PressKey(VK_TAB);
+  testing_support::PressKey(VK_DOWN);
+  testing_support::PressAccessKey(L'r');
+  Deliver();
+  testing_support::ClickWith(Form3->Restart.hwnd());
+  ASSERT_TRUE(Form3->Restart.Value());
+  now += 1;
+  SendMessageW(yes, BM_CLICK, 0, 0);
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{2}));
+}
+
 TEST_F(ShutDown, AKeyHeldSinceBeforeTheScreenShowedPressesYesOnlyOnceReleased) {
   HWND yes = Form3->Yes.hwnd();
   const auto repeat = static_cast<LPARAM>(1 | (1 << 30));
@@ -191,7 +220,7 @@ TEST_F(ShutDown, AKeyHeldSinceBeforeTheScreenShowedPressesYesOnlyOnceReleased) {
   PostMessageW(yes, WM_KEYDOWN, VK_RETURN, 1);
   PostMessageW(yes, WM_KEYDOWN, VK_RETURN, repeat);
   Deliver();
-  EXPECT_EQ(ExitFlags(), (std::vector<long long>{1}));
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{kShutDownWithPowerOff}));
 }
 
 TEST_F(ShutDown, AMinimisedScreenTakesNoKeysUntilItIsRestored) {
@@ -210,7 +239,7 @@ TEST_F(ShutDown, AMinimisedScreenTakesNoKeysUntilItIsRestored) {
   EXPECT_EQ(GetFocus(), yes);
   testing_support::PressKey(VK_RETURN);
   Deliver();
-  EXPECT_EQ(ExitFlags(), (std::vector<long long>{1}));
+  EXPECT_EQ(ExitFlags(), (std::vector<long long>{kShutDownWithPowerOff}));
 }
 
 TEST_F(ShutDown, TabGoesFromYesToTheSelectedOption) {
