@@ -2,11 +2,12 @@
 # Installs whatever Debian packages the build, the program and the tests need and are missing.
 set -euo pipefail
 
+# A bare Debian 12 root lacks what these only recommend: make for cmake, llvm (llvm-ar) for clang.
 packages=(
-  cmake g++ pkg-config
+  ca-certificates cmake make g++ pkg-config
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  clang lld
+  clang lld llvm
   wine wine64
   xvfb xauth xdotool imagemagick
   fonts-wine libfreetype-dev libxfixes-dev libx11-dev

@@ -11,12 +11,14 @@ $ErrorActionPreference = 'Stop'
 $listingFile = Join-Path ([IO.Path]::GetTempPath()) "quorm3-smoke-$PID.json"
 $started = [Diagnostics.Stopwatch]::StartNew()
 $program = [Diagnostics.Process]::Start((Resolve-Path $Exe).Path)
+$lastListing = $null
 
 function Test-CloseProgramFocused {
   if (Test-Path $listingFile) { Remove-Item $listingFile }
   & $Probe --exe (Split-Path $Exe -Leaf) --out $listingFile | Out-Null
   if (-not (Test-Path $listingFile)) { return $false }
-  $listing = Get-Content $listingFile -Raw | ConvertFrom-Json
+  $script:lastListing = Get-Content $listingFile -Raw
+  $listing = $script:lastListing | ConvertFrom-Json
   foreach ($window in $listing.windows) {
     if (-not $window.visible -or $window.class -ne 'Quorm3Screen') { continue }
     $shutdown = @($window.children | Where-Object { $_.text -eq 'Shutdown' })
@@ -36,6 +38,11 @@ try {
   if (-not $program.WaitForExit($left)) { throw 'QUORM.exe did not end by itself within 70 s' }
   if ($program.ExitCode -ne 0) { throw "QUORM.exe ended with exit code $($program.ExitCode)" }
   Write-Output ("smoke: QUORM.exe ended by itself after {0:N1} s with exit code 0" -f $started.Elapsed.TotalSeconds)
+} catch {
+  # A red run says why: what the probe saw last.
+  if ($lastListing) { Write-Output "smoke: the last window listing the probe gave:"; Write-Output $lastListing }
+  else { Write-Output 'smoke: the probe never gave a window listing' }
+  throw
 } finally {
   if (-not $program.HasExited) { $program.Kill() }
   if (Test-Path $listingFile) { Remove-Item $listingFile }

@@ -7,16 +7,30 @@
 
 namespace close_program {
 
+// Each control's layout row, bound as a constant: every compiler finds it while compiling,
+// and a wrong name or kind does not compile.
+namespace rows {
+inline constexpr frame::LayoutRow<frame::ControlKind::kTimer> Timer2{kLayout, L"Timer2"};
+inline constexpr frame::LayoutRow<frame::ControlKind::kTimer> Timer1{kLayout, L"Timer1"};
+inline constexpr frame::LayoutRow<frame::ControlKind::kListBox> List1{kLayout, L"List1"};
+inline constexpr frame::LayoutRow<frame::ControlKind::kCommandButton> Command3{kLayout,
+                                                                               L"Command3"};
+inline constexpr frame::LayoutRow<frame::ControlKind::kCommandButton> Command2{kLayout,
+                                                                               L"Command2"};
+inline constexpr frame::LayoutRow<frame::ControlKind::kCommandButton> Command1{kLayout,
+                                                                               L"Command1"};
+}  // namespace rows
+
 class CloseProgramForm : public frame::Screen {
  public:
   CloseProgramForm();
 
-  frame::Timer Timer2{*this, {kLayout, L"Timer2"}};
-  frame::Timer Timer1{*this, {kLayout, L"Timer1"}};
-  frame::ListBox List1{*this, {kLayout, L"List1"}};
-  frame::CommandButton Command3{*this, {kLayout, L"Command3"}};
-  frame::CommandButton Command2{*this, {kLayout, L"Command2"}};
-  frame::CommandButton Command1{*this, {kLayout, L"Command1"}};
+  frame::Timer Timer2{*this, rows::Timer2};
+  frame::Timer Timer1{*this, rows::Timer1};
+  frame::ListBox List1{*this, rows::List1};
+  frame::CommandButton Command3{*this, rows::Command3};
+  frame::CommandButton Command2{*this, rows::Command2};
+  frame::CommandButton Command1{*this, rows::Command1};
 
  protected:
   void Form_Load() override;
