@@ -68,7 +68,9 @@ struct ScreenLayout {
 };
 
 // A control's row in its screen's layout table, found while the program is compiled: a name that
-// no row has, or a row of another kind than the control's, does not compile.
+// no row has, or a row of another kind than the control's, does not compile. Rows are bound as
+// constants (constexpr variables), where every compiler evaluates the binding; MSVC is known to
+// reject some immediate calls in default member initializers.
 template <ControlKind K>
 class LayoutRow {
  public:

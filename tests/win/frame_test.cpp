@@ -240,6 +240,13 @@ TEST_F(Frame, UnloadingTheLastLoadedScreenEndsTheProgram) {
   EXPECT_TRUE(frame::DeliverPendingMessages());
   Sample->Unload();
   EXPECT_FALSE(frame::DeliverPendingMessages());
+  // However the last screen goes: here with the window that owns them all.
+  Sample->Show();
+  Plain->Show();
+  DestroyWindow(frame::ApplicationWindow());
+  EXPECT_FALSE(Sample->Loaded());
+  EXPECT_FALSE(Plain->Loaded());
+  EXPECT_FALSE(frame::DeliverPendingMessages());
 }
 
 TEST_F(Frame, TheCloseBoxUnloadsOnlyAScreenThatHasOne) {
@@ -247,6 +254,14 @@ TEST_F(Frame, TheCloseBoxUnloadsOnlyAScreenThatHasOne) {
   Plain->Show();
   SendMessageW(Plain->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(Plain->Loaded());
+  EXPECT_TRUE(Plain->Visible());
+  // Another program's request to close every window of the program, as taskkill makes it: the
+  // hidden window that owns the screens declines it too.
+  HWND owner = frame::ApplicationWindow();
+  PostMessageW(owner, WM_CLOSE, 0, 0);
+  PostMessageW(Plain->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(frame::DeliverPendingMessages());
+  EXPECT_TRUE(IsWindow(owner));
   EXPECT_TRUE(Plain->Visible());
   SendMessageW(Sample->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(Sample->Loaded());

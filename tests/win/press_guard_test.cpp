@@ -20,29 +20,24 @@ class PressGuard : public ::testing::Test {
     now_ = kArmedAt;
     guard_.Arm();
   }
-  // Whether the press made while `message` is handled counts.
-  bool Counts(UINT message, WPARAM wParam, DWORD time, LPARAM lParam = 1) {
+  // Whether the press made while `message` is handled counts: asked of the guard, or taken as a
+  // button whose answer is real takes it, where a refusal starts the wait again.
+  bool Judge(bool take, UINT message, WPARAM wParam, DWORD time, LPARAM lParam) {
     MSG input{};
     input.message = message;
     input.wParam = wParam;
     input.lParam = lParam;
     input.time = time;
     guard_.Observe(input);
-    const bool counts = guard_.PressCounts();
+    const bool counts = take ? guard_.TakePress() : guard_.PressCounts();
     guard_.Done();
     return counts;
   }
-  // Judges a press as a button whose answer is real does: a refusal starts the wait again.
+  bool Counts(UINT message, WPARAM wParam, DWORD time, LPARAM lParam = 1) {
+    return Judge(false, message, wParam, time, lParam);
+  }
   bool Takes(UINT message, WPARAM wParam, DWORD time, LPARAM lParam = 1) {
-    MSG input{};
-    input.message = message;
-    input.wParam = wParam;
-    input.lParam = lParam;
-    input.time = time;
-    guard_.Observe(input);
-    const bool taken = guard_.TakePress();
-    guard_.Done();
-    return taken;
+    return Judge(true, message, wParam, time, lParam);
   }
   static DWORD Late() { return kArmedAt + frame::PressGuard::Wait(); }
   static DWORD Early() { return Late() - 1; }
