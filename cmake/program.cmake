@@ -2,6 +2,7 @@
 add_library(quorm_core STATIC
   frame/app.cpp
   frame/controls.cpp
+  frame/drawn_at_96_dpi.cpp
   frame/keyboard.cpp
   frame/message_box.cpp
   frame/press_guard.cpp

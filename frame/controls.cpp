@@ -56,6 +56,12 @@ HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, 
   }
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (!layout_.enabled) EnableWindow(window_, FALSE);
+  // Above 96 dpi the system would draw its controls with the font at a size a machine may not
+  // have: each shows its 96-dpi self, scaled, like the pictures around it.
+  if (const int factor = ScaleFactor(); factor > 1 && windowClass != kPictureClass)
+    drawnAt96Dpi_ = std::make_unique<DrawnAt96Dpi>(
+        window_, factor,
+        LoadFont(layout_.font != nullptr ? *layout_.font : kDefaultFont, base::kDesignDpi));
   return window_;
 }
 

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "frame/drawn_at_96_dpi.h"
 #include "frame/handles.h"
 #include "frame/layout.h"
 
@@ -52,7 +54,10 @@ class Control {
   // Creates the control's window on the screen's freshly created window.
   virtual void Create(HWND parent, HFONT screenFont) = 0;
   // The screen's window is gone, and this control's with it.
-  virtual void Forget() { window_ = nullptr; }
+  virtual void Forget() {
+    drawnAt96Dpi_.reset();
+    window_ = nullptr;
+  }
   // A notification code of WM_COMMAND from this control's window.
   virtual void OnNotify(WORD /*code*/) {}
   // The colours of a static-drawn control; returns the brush or nullptr for the default.
@@ -71,6 +76,7 @@ class Control {
   const ControlLayout& layout_;
   HWND window_ = nullptr;  // owned by the screen's window, destroyed with it
   FontHandle ownFont_;     // when the layout gives the control a font of its own
+  std::unique_ptr<DrawnAt96Dpi> drawnAt96Dpi_;  // above 96 dpi, for a control the system draws
 };
 
 class CommandButton : public Control {

@@ -242,6 +242,13 @@ class Display:
         return Shot(int(fields[1]), int(fields[2]), data[at + 1:])
 
     @staticmethod
+    def still(rect):
+        """A screenshot, when a second one shows the same in `rect` (the drawing done); else
+        None."""
+        first, second = Display.screenshot(), Display.screenshot()
+        return second if first.region(rect) == second.region(rect) else None
+
+    @staticmethod
     def save_picture(name, rect):
         os.makedirs(SCREENSHOTS, exist_ok=True)
         x0, y0, x1, y1 = rect

@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import Display, Program, ProgramTest, centre, child, throwaway_prefix
+from harness import Display, Program, ProgramTest, centre, child, throwaway_prefix, wait_for
 
 DESKTOP = "HKCU\\Control Panel\\Desktop"
 FONTS = "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"
@@ -45,22 +45,33 @@ class Density(unittest.TestCase):
         program = Program(workdir, env)
         self.addCleanup(program.stop)
         self.factor, self.dpi = factor, dpi
-        self.pictures = {}
+        self.pictures, self.whole, self.controls = {}, {}, {}
         listing = program.wait_for(lambda l: l.screen_with("Shutdown"), "Close Program", 60)
         screen = listing.screen_with("Shutdown")
         ProgramTest.wait_shown(screen, 160 * factor, 3 * factor, "#000080")
         self.check_close_program(screen, dpi)
+        self.photograph_with_focus_moved(program, "Close Program", "Cancel")
+        # Cancel held down with the mouse, then let go away from it: no press.
+        cancel = centre(child(screen, text="Cancel")["rect"])
+        Display.move(*cancel)
+        subprocess.run(["xdotool", "mousedown", "1"], check=True)
+        self.photograph("Close Program, Cancel held down", screen)
+        Display.move(cancel[0], cancel[1] - 60 * factor)
+        subprocess.run(["xdotool", "mouseup", "1"], check=True)
 
-        # A task, End Task: the Not Responding screen.
+        # Each task where it is drawn, then End Task: the Not Responding screen.
         tasks = child(screen, cls="ListBox")
-        Display.click(tasks["rect"][0] + 20 * factor, tasks["rect"][1] + 6 * factor)
-        program.wait_for(lambda l: child(l.screen_with("Shutdown"), cls="ListBox")["selected"] == 0,
-                         "the first task selected")
+        for row in (1, 0):
+            Display.click(tasks["rect"][0] + 20 * factor, tasks["rect"][1] + (6 + 13 * row) * factor)
+            program.wait_for(lambda l, row=row: child(l.screen_with("Shutdown"), cls="ListBox")[
+                "selected"] == row, f"task {row} selected")
+        self.photograph("Close Program, a task selected", program.probe().screen_with("Shutdown"))
         Display.click(*centre(child(screen, text="End Task")["rect"]))
         listing = program.wait_for(lambda l: l.screen_with("Explorer"), "Not Responding")
         screen = listing.screen_with("Explorer")
         ProgramTest.wait_shown(screen, 30 * factor, 58 * factor, "#FFFF00")
         self.check_not_responding(screen)
+        self.photograph_with_focus_moved(program, "Not Responding", "Cancel")
 
         # Cancel, Shutdown and its two boxes: the Shut Down Windows screen.
         Display.click(*centre(child(screen, text="Cancel")["rect"]))
@@ -71,17 +82,21 @@ class Density(unittest.TestCase):
         screen = listing.screen_with("&Yes")
         ProgramTest.wait_shown(screen, 22 * factor, 32 * factor, "#0000FF")
         self.check_shut_down(screen)
+        self.photograph_with_focus_moved(program, "Shut Down Windows", OPTIONS[0])
         # This density's program and session go now, so that the next run has the display.
         program.stop()
         subprocess.run(["wineserver", "-k"], env=dict(os.environ, **env), check=False)
-        return self.pictures
+        return self.pictures, self.whole, self.controls
 
     def photograph(self, name, screen, system_drawn=()):
-        """A screenshot; the screen's client area is kept for comparison. The system draws the
-        frame and title bar, and the glyph of an option button, at the display's own density:
-        the controls named in `system_drawn` are left out."""
-        shot = Display.screenshot()
+        """A screenshot, once two in a row agree (the drawing done); the screen's client area is
+        kept for comparison, whole and, for the comparison at factor one, without the controls
+        named in `system_drawn`: there the system draws an option's glyph at the display's own
+        density."""
+        shot = wait_for(lambda: Display.still(screen["client"]), f"{name} drawn")
+        self.controls[name] = [(c["class"], c["text"], c.get("items")) for c in screen["children"]]
         left, top, right, bottom = screen["client"]
+        self.whole[name] = (right - left, shot.region(screen["client"]))
         picture = bytearray(shot.region(screen["client"]))
         for text in system_drawn:
             x0, y0, x1, y1 = child(screen, text=text)["rect"]
@@ -91,6 +106,16 @@ class Density(unittest.TestCase):
                     3 * (min(x1, right) - max(x0, left)))
         self.pictures[name] = bytes(picture)
         return shot
+
+    def photograph_with_focus_moved(self, program, name, to):
+        """Tab moves the focus on to the control with the text `to`; the screen is photographed
+        again once it shows that."""
+        Display.key("Tab")
+        listing = program.wait_for(lambda l: l.focused_text() == to, f"the focus on {to!r}")
+        screen = next(s for s in listing.screens()
+                      if any(c["hwnd"] == listing.focus for c in s["children"]))
+        self.photograph(f"{name}, focus on {to}", screen,
+                        OPTIONS if screen is listing.screen_with("&Yes") else ())
 
     def check_rects(self, screen, expected):
         client = screen["client"]
@@ -144,17 +169,49 @@ class Density(unittest.TestCase):
         icon = child(screen, cls="Quorm3PictureBox")["rect"]
         self.check_blocks(shot, icon, 0, 0, 31, 31)  # the computer icon
 
+    # The 96-dpi pictures, taken once for the tests that compare with them.
+    at_96 = None
+
+    def pictures_at_96(self):
+        if Density.at_96 is None:
+            Density.at_96 = self.run_at(96, 1)
+        return Density.at_96
+
     def test_120_dpi_draws_every_screen_pixel_for_pixel_as_96_dpi(self):
-        at_96 = self.run_at(96, 1)
-        at_120 = self.run_at(120, 1)
+        at_96 = self.pictures_at_96()[0]
+        at_120 = self.run_at(120, 1)[0]
         for name, picture in at_96.items():
             self.assertTrue(picture == at_120[name], f"{name} differs at 120 dpi")
 
+    def assert_factor_two_is_96_dpi_scaled(self, dpi):
+        """Every pixel of each client area, in each state, is the 96-dpi one as a 2x2 block, the
+        live controls' too; the controls are the same."""
+        _, at_96, controls_96 = self.pictures_at_96()
+        _, at_dpi, controls_dpi = self.run_at(dpi, 2)
+        for name, (width, small) in at_96.items():
+            big_width, big = at_dpi[name]
+            with self.subTest(state=name):
+                # The same controls, texts and items: what a screen reader reads.
+                self.assertEqual(controls_dpi[name], controls_96[name])
+                self.assertEqual(big_width, 2 * width)
+                differ = 0
+                for y in range(len(small) // (3 * width)):
+                    row = small[3 * y * width:3 * (y + 1) * width]
+                    doubled = b"".join(row[i:i + 3] * 2 for i in range(0, len(row), 3))
+                    for big_y in (2 * y, 2 * y + 1):
+                        got = big[3 * big_y * big_width:3 * (big_y + 1) * big_width]
+                        if got != doubled:
+                            differ += sum(got[i:i + 3] != doubled[i:i + 3]
+                                          for i in range(0, len(got), 3))
+                total = len(big) // 3
+                self.assertEqual(differ, 0, f"{name} at {dpi} dpi: {differ} of {total} pixels "
+                                 f"differ ({100 * (total - differ) / total:.2f}% match)")
+
     def test_144_dpi_draws_at_factor_two(self):
-        self.run_at(144, 2)
+        self.assert_factor_two_is_96_dpi_scaled(144)
 
     def test_192_dpi_draws_at_factor_two(self):
-        self.run_at(192, 2)
+        self.assert_factor_two_is_96_dpi_scaled(192)
 
 
 if __name__ == "__main__":

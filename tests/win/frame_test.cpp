@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "base/errors.h"
 #include "frame/app.h"
+#include "frame/drawn_at_96_dpi.h"
 #include "frame/message_box.h"
+#include "frame/resources.h"
 #include "frame/screen.h"
 #include "support.h"
 
@@ -267,6 +272,44 @@ TEST_F(Frame, TheCloseBoxUnloadsOnlyAScreenThatHasOne) {
   EXPECT_FALSE(Sample->Loaded());
   EXPECT_EQ(Sample->firstClicks + Sample->secondClicks + Sample->thirdClicks, 0);
   EXPECT_TRUE(Plain->Loaded());
+}
+
+TEST_F(Frame, AControlAtFactorTwoShowsItsTwinAt96DpiInBlocksAndLetsGoWhenItGoes) {
+  HWND button =
+      CreateWindowExW(0, L"BUTTON", L"&Yes", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 0, 146,
+                      50, Plain->hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(button, nullptr);
+  const LONG_PTR ownProc = GetWindowLongPtrW(button, GWLP_WNDPROC);
+  {
+    frame::DrawnAt96Dpi drawn(button, 2, frame::LoadFont(frame::kDefaultFont, 96));
+    EXPECT_NE(GetWindowLongPtrW(button, GWLP_WNDPROC), ownProc);
+    EXPECT_EQ(TextOf(button), L"&Yes");
+    // The twin lives in a hidden window of this thread, which declines a close request.
+    const std::vector<HWND> studios = frame::ThreadWindowsOfClass(L"Quorm3Studio");
+    ASSERT_EQ(studios.size(), 1u);
+    EXPECT_FALSE(IsWindowVisible(studios[0]));
+    PostMessageW(studios[0], WM_CLOSE, 0, 0);
+    EXPECT_TRUE(frame::DeliverPendingMessages());
+    EXPECT_TRUE(IsWindow(studios[0]));
+    // Drawn, the button is its 96-dpi self with every pixel a 2x2 block.
+    frame::ScreenDc screen(GetDC(nullptr));
+    frame::MemoryDc memory(CreateCompatibleDC(screen.get()));
+    frame::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), 146, 50));
+    frame::SelectedObject selected(memory.get(), bitmap.get());
+    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+    std::set<COLORREF> colours;
+    for (int y = 0; y < 50; y += 2)
+      for (int x = 0; x < 146; x += 2) {
+        const COLORREF block = GetPixel(memory.get(), x, y);
+        colours.insert(block);
+        ASSERT_EQ(GetPixel(memory.get(), x + 1, y), block) << x << "," << y;
+        ASSERT_EQ(GetPixel(memory.get(), x, y + 1), block) << x << "," << y;
+        ASSERT_EQ(GetPixel(memory.get(), x + 1, y + 1), block) << x << "," << y;
+      }
+    EXPECT_GE(colours.size(), 3u);  // face, edges and the caption
+  }
+  EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), ownProc);  // let go when it goes
+  DestroyWindow(button);
 }
 
 TEST_F(Frame, WindowsFollowTheirLayoutsBorderSizeAndOwner) {

@@ -1,0 +1,308 @@
+#include "frame/drawn_at_96_dpi.h"
+
+#include <string>
+
+#include "frame/app.h"
+
+namespace frame {
+
+namespace {
+
+// The sunken client edge of a list box is two pixels wide at 96 dpi.
+constexpr int kClientEdge = 2;
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return name;
+}
+
+bool IsOfClass(HWND window, const wchar_t* name) {
+  return lstrcmpiW(ClassOf(window).c_str(), name) == 0;
+}
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring ItemOf(HWND list, int index) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == LB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+// Messages after which the control looks as before: questions, and drawing itself.
+bool LeavesTheLookAsItWas(UINT message) {
+  switch (message) {
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_PRINT:
+    case WM_PRINTCLIENT:
+    case WM_NCCALCSIZE:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_GETDLGCODE:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_GETOBJECT:
+    case WM_QUERYUISTATE:
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+    case BM_GETCHECK:
+    case BM_GETSTATE:
+    case LB_GETCOUNT:
+    case LB_GETCURSEL:
+    case LB_GETTEXT:
+    case LB_GETTEXTLEN:
+    case LB_GETTOPINDEX:
+    case LB_GETCARETINDEX:
+    case LB_GETITEMHEIGHT:
+    case LB_GETITEMRECT:
+    case LB_ITEMFROMPOINT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+constexpr const wchar_t* kStudioClass = L"Quorm3Studio";
+
+// While it lives, windows this thread creates see 96 dpi, where the system can make them so
+// (Windows 10 1607 and later; Wine): the system then draws them as at 96 dpi, the option
+// buttons' circles included. Elsewhere it does nothing.
+class SeeingAt96Dpi {
+ public:
+  SeeingAt96Dpi() {
+    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    set_ = user32 != nullptr ? reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+                                   GetProcAddress(user32, "SetThreadDpiAwarenessContext")))
+                             : nullptr;
+    if (set_ != nullptr) previous_ = set_(DPI_AWARENESS_CONTEXT_UNAWARE);
+  }
+  ~SeeingAt96Dpi() {
+    if (set_ != nullptr && previous_ != nullptr) set_(previous_);
+  }
+  SeeingAt96Dpi(const SeeingAt96Dpi&) = delete;
+  SeeingAt96Dpi& operator=(const SeeingAt96Dpi&) = delete;
+
+ private:
+  DPI_AWARENESS_CONTEXT(WINAPI* set_)(DPI_AWARENESS_CONTEXT) = nullptr;
+  DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
+
+// The hidden window the twins live in. It declines a close request, as the frame's other
+// hidden window does, and the colours its twins ask for are their controls', from their screens.
+LRESULT CALLBACK StudioProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) return 0;
+  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+    auto control =
+        reinterpret_cast<HWND>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+    if (control != nullptr && IsWindow(control))
+      return SendMessageW(GetParent(control), message, wParam, reinterpret_cast<LPARAM>(control));
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND Studio() {
+  if (const auto existing = ThreadWindowsOfClass(kStudioClass); !existing.empty())
+    return existing.front();
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = StudioProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = kStudioClass;
+  RegisterClassExW(&wc);
+  // Never shown; it lives as long as the thread that made it.
+  return CreateWindowExW(0, kStudioClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+DrawnAt96Dpi::DrawnAt96Dpi(HWND control, int factor, FontHandle font)
+    : control_(control), factor_(factor), font_(std::move(font)) {
+  RECT outer{};
+  GetWindowRect(control, &outer);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_EXSTYLE));
+  const bool sunken = (exStyle & WS_EX_CLIENTEDGE) != 0;
+  // The twin is the control's client area alone: the edge is drawn apart, at its 96-dpi width,
+  // and it takes no scroll bar (the program's one list never needs one).
+  const int inset = sunken ? 2 * kClientEdge : 0;
+  SeeingAt96Dpi at96;
+  HWND studio = Studio();
+  if (studio == nullptr) return;  // the system draws the control as it is
+  twin_.reset(CreateWindowExW(exStyle & ~WS_EX_CLIENTEDGE, ClassOf(control).c_str(), L"",
+                              WS_CHILD | WS_VISIBLE | (style & 0xFFFF), 0, 0,
+                              (outer.right - outer.left) / factor - inset,
+                              (outer.bottom - outer.top) / factor - inset, studio, nullptr,
+                              GetModuleHandleW(nullptr), nullptr));
+  if (!twin_) return;  // the system draws the control as it is
+  // Colours are asked of the control's screen, for the control.
+  SetWindowLongPtrW(twin_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+  SendMessageW(twin_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  if (IsOfClass(control, L"LISTBOX")) {
+    // Its rows are the twin's, scaled, so that a click lands on the row drawn there.
+    const LRESULT row = SendMessageW(twin_.get(), LB_GETITEMHEIGHT, 0, 0);
+    SendMessageW(control, LB_SETITEMHEIGHT, 0, MAKELPARAM(row * factor, 0));
+  }
+  SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  controlProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+  SetWindowPos(control, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(control, nullptr, TRUE);
+}
+
+DrawnAt96Dpi::~DrawnAt96Dpi() {
+  if (controlProc_ == nullptr || !IsWindow(control_)) return;
+  SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+  SetWindowLongPtrW(control_, GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK DrawnAt96Dpi::ControlProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  auto* self = reinterpret_cast<DrawnAt96Dpi*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT DrawnAt96Dpi::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(control_, &paint);
+      Paint(dc);
+      EndPaint(control_, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the whole client area is drawn over
+    case WM_NCCALCSIZE:
+      if (Edge() == 0) break;
+      InflateRect(wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                         : reinterpret_cast<RECT*>(lParam),
+                  -Edge(), -Edge());
+      return 0;
+    case WM_NCPAINT:
+      if (Edge() == 0) break;
+      PaintEdge();
+      return 0;
+    default:
+      break;
+  }
+  const LRESULT result = CallWindowProcW(controlProc_, control_, message, wParam, lParam);
+  // The system draws some changes at once, at the control's own size: they are drawn over.
+  if (!drawing_ && !LeavesTheLookAsItWas(message) && IsWindowVisible(control_)) {
+    HDC dc = GetDC(control_);
+    Paint(dc);
+    ReleaseDC(control_, dc);
+  }
+  return result;
+}
+
+int DrawnAt96Dpi::Edge() const {
+  return (GetWindowLongPtrW(control_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0 ? kClientEdge * factor_
+                                                                            : 0;
+}
+
+void DrawnAt96Dpi::Follow() {
+  HWND twin = twin_.get();
+  if (const std::wstring text = TextOf(control_); text != TextOf(twin))
+    SetWindowTextW(twin, text.c_str());
+  const BOOL enabled = IsWindowEnabled(control_);
+  if (IsWindowEnabled(twin) != enabled) EnableWindow(twin, enabled);
+  const auto cues = static_cast<WORD>(SendMessageW(control_, WM_QUERYUISTATE, 0, 0));
+  SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+  if (cues != 0) SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, cues), 0);
+  if (IsOfClass(control_, L"BUTTON")) FollowButton();
+  if (IsOfClass(control_, L"LISTBOX")) FollowList();
+  FollowFocus();
+}
+
+void DrawnAt96Dpi::FollowButton() {
+  HWND twin = twin_.get();
+  const LONG_PTR type = GetWindowLongPtrW(control_, GWL_STYLE) & BS_TYPEMASK;
+  if ((GetWindowLongPtrW(twin, GWL_STYLE) & BS_TYPEMASK) != type)
+    SendMessageW(twin, BM_SETSTYLE, static_cast<WPARAM>(type), FALSE);
+  const LRESULT state = SendMessageW(control_, BM_GETSTATE, 0, 0);
+  SendMessageW(twin, BM_SETCHECK, static_cast<WPARAM>(state & 3), 0);
+  SendMessageW(twin, BM_SETSTATE, (state & BST_PUSHED) != 0, 0);
+}
+
+void DrawnAt96Dpi::FollowList() {
+  HWND twin = twin_.get();
+  const auto count = static_cast<int>(SendMessageW(control_, LB_GETCOUNT, 0, 0));
+  bool same = count == static_cast<int>(SendMessageW(twin, LB_GETCOUNT, 0, 0));
+  for (int i = 0; same && i < count; ++i) same = ItemOf(control_, i) == ItemOf(twin, i);
+  if (!same) {
+    SendMessageW(twin, LB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < count; ++i)
+      SendMessageW(twin, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemOf(control_, i).c_str()));
+  }
+  SendMessageW(twin, LB_SETCURSEL, SendMessageW(control_, LB_GETCURSEL, 0, 0), 0);
+  SendMessageW(twin, LB_SETTOPINDEX, SendMessageW(control_, LB_GETTOPINDEX, 0, 0), 0);
+  SendMessageW(twin, LB_SETCARETINDEX, SendMessageW(control_, LB_GETCARETINDEX, 0, 0), FALSE);
+}
+
+void DrawnAt96Dpi::FollowFocus() {
+  // The twin is told of the focus without taking it: the control keeps the keyboard.
+  const bool focused = GetFocus() == control_;
+  if (focused == twinFocused_) return;
+  twinFocused_ = focused;
+  SendMessageW(twin_.get(), focused ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0);
+}
+
+void DrawnAt96Dpi::Paint(HDC dc) {
+  if (drawing_ || !twin_) return;
+  drawing_ = true;
+  Follow();
+  RECT client{};
+  GetClientRect(twin_.get(), &client);
+  MemoryDc memory(CreateCompatibleDC(dc));
+  BitmapHandle bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  if (memory && bitmap) {
+    SelectedObject selected(memory.get(), bitmap.get());
+    SendMessageW(twin_.get(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, client.right * factor_, client.bottom * factor_, memory.get(), 0, 0,
+               client.right, client.bottom, SRCCOPY);
+  }
+  drawing_ = false;
+}
+
+void DrawnAt96Dpi::PaintEdge() {
+  RECT outer{};
+  GetWindowRect(control_, &outer);
+  const int width = (outer.right - outer.left) / factor_;
+  const int height = (outer.bottom - outer.top) / factor_;
+  HDC dc = GetWindowDC(control_);
+  if (dc == nullptr) return;
+  ExcludeClipRect(dc, Edge(), Edge(), width * factor_ - Edge(), height * factor_ - Edge());
+  MemoryDc memory(CreateCompatibleDC(dc));
+  BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
+  if (memory && bitmap) {
+    SelectedObject selected(memory.get(), bitmap.get());
+    RECT edge{0, 0, width, height};
+    DrawEdge(memory.get(), &edge, EDGE_SUNKEN, BF_RECT);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, width * factor_, height * factor_, memory.get(), 0, 0, width, height,
+               SRCCOPY);
+  }
+  ReleaseDC(control_, dc);
+}
+
+}  // namespace frame
