@@ -92,19 +92,22 @@ void Deliver(MSG& message) {
 
 }  // namespace
 
-HWND ApplicationWindow() {
-  if (const auto existing = ThreadWindowsOfClass(kApplicationClass); !existing.empty())
+HWND HiddenThreadWindow(const wchar_t* className, const wchar_t* title, WNDPROC windowProc) {
+  if (const auto existing = ThreadWindowsOfClass(className); !existing.empty())
     return existing.front();
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = ApplicationWindowProc;
+  wc.lpfnWndProc = windowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = kApplicationClass;
+  wc.lpszClassName = className;
   RegisterClassExW(&wc);
-  // Never shown: it only owns the screens, which keeps them off the taskbar. It lives as long
-  // as the thread that made it.
-  HWND window = CreateWindowExW(0, kApplicationClass, kApplicationTitle, WS_POPUP, 0, 0, 0, 0,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  return CreateWindowExW(0, className, title, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+HWND ApplicationWindow() {
+  // It only owns the screens, which keeps them off the taskbar.
+  HWND window = HiddenThreadWindow(kApplicationClass, kApplicationTitle, ApplicationWindowProc);
   if (window == nullptr) base::Raise(base::errors::kCannotCreateWindow);
   return window;
 }

@@ -44,6 +44,10 @@ std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className);
 // The frame's hidden top-level window; screens without a taskbar button are owned by it.
 HWND ApplicationWindow();
 
+// The thread's never-shown top-level window of a class, registered and created on first use; it
+// lives as long as the thread. nullptr if it cannot be created.
+HWND HiddenThreadWindow(const wchar_t* className, const wchar_t* title, WNDPROC windowProc);
+
 // The window a message box belongs to: the thread's active window, else its visible screen,
 // else the frame's hidden window. A box with an owner has no taskbar button of its own, and
 // gives the activation back to its owner when it closes.

@@ -113,17 +113,7 @@ LRESULT CALLBACK StudioProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 HWND Studio() {
-  if (const auto existing = ThreadWindowsOfClass(kStudioClass); !existing.empty())
-    return existing.front();
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = StudioProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = kStudioClass;
-  RegisterClassExW(&wc);
-  // Never shown; it lives as long as the thread that made it.
-  return CreateWindowExW(0, kStudioClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  return HiddenThreadWindow(kStudioClass, L"", StudioProc);
 }
 
 }  // namespace
