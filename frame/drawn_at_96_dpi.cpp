@@ -1,7 +1,5 @@
 #include "frame/drawn_at_96_dpi.h"
 
-#include <string>
-
 #include "frame/app.h"
 
 namespace frame {
@@ -11,39 +9,35 @@ namespace {
 // The sunken client edge of a list box is two pixels wide at 96 dpi.
 constexpr int kClientEdge = 2;
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  return name;
-}
+// A window's text or list item, held without the heap: the program's captions and items are
+// short.
+struct Text {
+  wchar_t chars[256];
+};
 
-bool IsOfClass(HWND window, const wchar_t* name) {
-  return lstrcmpiW(ClassOf(window).c_str(), name) == 0;
-}
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+Text TextOf(HWND window) {
+  Text text;
+  text.chars[0] = L'\0';
+  GetWindowTextW(window, text.chars, 256);
   return text;
 }
 
-std::wstring ItemOf(HWND list, int index) {
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == LB_ERR) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
+Text ItemOf(HWND list, int index) {
+  Text text;
+  text.chars[0] = L'\0';
+  if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) < 256)
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.chars));
   return text;
 }
 
-// Messages after which the control looks as before: questions, and drawing itself.
+// Messages after which the control looks as before: drawing, and the questions asked most.
+// (A question not listed only makes it be drawn once more.)
 bool LeavesTheLookAsItWas(UINT message) {
   switch (message) {
     case WM_PAINT:
     case WM_NCPAINT:
     case WM_ERASEBKGND:
-    case WM_PRINT:
     case WM_PRINTCLIENT:
     case WM_NCCALCSIZE:
     case WM_NCHITTEST:
@@ -51,22 +45,8 @@ bool LeavesTheLookAsItWas(UINT message) {
     case WM_GETDLGCODE:
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
-    case WM_GETFONT:
-    case WM_GETOBJECT:
-    case WM_QUERYUISTATE:
     case WM_DESTROY:
     case WM_NCDESTROY:
-    case BM_GETCHECK:
-    case BM_GETSTATE:
-    case LB_GETCOUNT:
-    case LB_GETCURSEL:
-    case LB_GETTEXT:
-    case LB_GETTEXTLEN:
-    case LB_GETTOPINDEX:
-    case LB_GETCARETINDEX:
-    case LB_GETITEMHEIGHT:
-    case LB_GETITEMRECT:
-    case LB_ITEMFROMPOINT:
       return true;
     default:
       return false;
@@ -75,29 +55,16 @@ bool LeavesTheLookAsItWas(UINT message) {
 
 constexpr const wchar_t* kStudioClass = L"Quorm3Studio";
 
-// While it lives, windows this thread creates see 96 dpi, where the system can make them so
-// (Windows 10 1607 and later; Wine): the system then draws them as at 96 dpi, the option
-// buttons' circles included. Elsewhere it does nothing.
-class SeeingAt96Dpi {
- public:
-  SeeingAt96Dpi() {
-    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    set_ = user32 != nullptr ? reinterpret_cast<SetContext>(reinterpret_cast<void*>(
-                                   GetProcAddress(user32, "SetThreadDpiAwarenessContext")))
-                             : nullptr;
-    if (set_ != nullptr) previous_ = set_(DPI_AWARENESS_CONTEXT_UNAWARE);
-  }
-  ~SeeingAt96Dpi() {
-    if (set_ != nullptr && previous_ != nullptr) set_(previous_);
-  }
-  SeeingAt96Dpi(const SeeingAt96Dpi&) = delete;
-  SeeingAt96Dpi& operator=(const SeeingAt96Dpi&) = delete;
-
- private:
-  DPI_AWARENESS_CONTEXT(WINAPI* set_)(DPI_AWARENESS_CONTEXT) = nullptr;
-  DPI_AWARENESS_CONTEXT previous_ = nullptr;
-};
+// Sets what DPI the windows this thread creates from now on see, where the system can make them
+// see 96 (Windows 10 1607 and later; Wine), and returns what was set before; elsewhere nothing.
+DPI_AWARENESS_CONTEXT SetThreadDpiContext(DPI_AWARENESS_CONTEXT context) {
+  using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto set = user32 != nullptr ? reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+                                           GetProcAddress(user32, "SetThreadDpiAwarenessContext")))
+                                     : nullptr;
+  return set != nullptr && context != nullptr ? set(context) : nullptr;
+}
 
 // The hidden window the twins live in. It declines a close request, as the frame's other
 // hidden window does, and the colours its twins ask for are their controls', from their screens.
@@ -128,19 +95,28 @@ DrawnAt96Dpi::DrawnAt96Dpi(HWND control, int factor, FontHandle font)
   // The twin is the control's client area alone: the edge is drawn apart, at its 96-dpi width,
   // and it takes no scroll bar (the program's one list never needs one).
   const int inset = sunken ? 2 * kClientEdge : 0;
-  SeeingAt96Dpi at96;
-  HWND studio = Studio();
-  if (studio == nullptr) return;  // the system draws the control as it is
-  twin_.reset(CreateWindowExW(exStyle & ~WS_EX_CLIENTEDGE, ClassOf(control).c_str(), L"",
-                              WS_CHILD | WS_VISIBLE | (style & 0xFFFF), 0, 0,
-                              (outer.right - outer.left) / factor - inset,
-                              (outer.bottom - outer.top) / factor - inset, studio, nullptr,
-                              GetModuleHandleW(nullptr), nullptr));
+  edge_ = sunken ? kClientEdge * factor : 0;
+  wchar_t windowClass[16] = {};
+  GetClassNameW(control, windowClass, 16);
+  isButton_ = lstrcmpiW(windowClass, L"BUTTON") == 0;
+  isList_ = lstrcmpiW(windowClass, L"LISTBOX") == 0;
+  // Made seeing 96 dpi, the twin is drawn by the system as at 96 dpi, the option buttons'
+  // circles included.
+  const DPI_AWARENESS_CONTEXT previous = SetThreadDpiContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+  if (HWND studio = Studio())
+    twin_.reset(CreateWindowExW(
+        exStyle & ~WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | (style & 0xFFFF), 0,
+        0, (outer.right - outer.left) / factor - inset, (outer.bottom - outer.top) / factor - inset,
+        studio, nullptr, GetModuleHandleW(nullptr), nullptr));
+  SetThreadDpiContext(previous);
   if (!twin_) return;  // the system draws the control as it is
   // Colours are asked of the control's screen, for the control.
   SetWindowLongPtrW(twin_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
   SendMessageW(twin_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  if (IsOfClass(control, L"LISTBOX")) {
+  // Access keys underlined and focus rectangles drawn, as the screens show them.
+  SendMessageW(twin_.get(), WM_UPDATEUISTATE,
+               MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+  if (isList_) {
     // Its rows are the twin's, scaled, so that a click lands on the row drawn there.
     const LRESULT row = SendMessageW(twin_.get(), LB_GETITEMHEIGHT, 0, 0);
     SendMessageW(control, LB_SETITEMHEIGHT, 0, MAKELPARAM(row * factor, 0));
@@ -148,9 +124,9 @@ DrawnAt96Dpi::DrawnAt96Dpi(HWND control, int factor, FontHandle font)
   SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   controlProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+  // Its frame is measured anew; the screen is not shown yet, and draws it when it is.
   SetWindowPos(control, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  InvalidateRect(control, nullptr, TRUE);
 }
 
 DrawnAt96Dpi::~DrawnAt96Dpi() {
@@ -181,13 +157,13 @@ LRESULT DrawnAt96Dpi::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // the whole client area is drawn over
     case WM_NCCALCSIZE:
-      if (Edge() == 0) break;
+      if (edge_ == 0) break;
       InflateRect(wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
                          : reinterpret_cast<RECT*>(lParam),
-                  -Edge(), -Edge());
+                  -edge_, -edge_);
       return 0;
     case WM_NCPAINT:
-      if (Edge() == 0) break;
+      if (edge_ == 0) break;
       PaintEdge();
       return 0;
     default:
@@ -203,30 +179,19 @@ LRESULT DrawnAt96Dpi::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
-int DrawnAt96Dpi::Edge() const {
-  return (GetWindowLongPtrW(control_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0 ? kClientEdge * factor_
-                                                                            : 0;
-}
-
 void DrawnAt96Dpi::Follow() {
   HWND twin = twin_.get();
-  if (const std::wstring text = TextOf(control_); text != TextOf(twin))
-    SetWindowTextW(twin, text.c_str());
-  const BOOL enabled = IsWindowEnabled(control_);
-  if (IsWindowEnabled(twin) != enabled) EnableWindow(twin, enabled);
-  const auto cues = static_cast<WORD>(SendMessageW(control_, WM_QUERYUISTATE, 0, 0));
-  SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
-  if (cues != 0) SendMessageW(twin, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, cues), 0);
-  if (IsOfClass(control_, L"BUTTON")) FollowButton();
-  if (IsOfClass(control_, L"LISTBOX")) FollowList();
+  SetWindowTextW(twin, TextOf(control_).chars);
+  EnableWindow(twin, IsWindowEnabled(control_));
+  if (isButton_) FollowButton();
+  if (isList_) FollowList();
   FollowFocus();
 }
 
 void DrawnAt96Dpi::FollowButton() {
   HWND twin = twin_.get();
-  const LONG_PTR type = GetWindowLongPtrW(control_, GWL_STYLE) & BS_TYPEMASK;
-  if ((GetWindowLongPtrW(twin, GWL_STYLE) & BS_TYPEMASK) != type)
-    SendMessageW(twin, BM_SETSTYLE, static_cast<WPARAM>(type), FALSE);
+  SendMessageW(twin, BM_SETSTYLE,
+               static_cast<WPARAM>(GetWindowLongPtrW(control_, GWL_STYLE) & BS_TYPEMASK), FALSE);
   const LRESULT state = SendMessageW(control_, BM_GETSTATE, 0, 0);
   SendMessageW(twin, BM_SETCHECK, static_cast<WPARAM>(state & 3), 0);
   SendMessageW(twin, BM_SETSTATE, (state & BST_PUSHED) != 0, 0);
@@ -235,13 +200,9 @@ void DrawnAt96Dpi::FollowButton() {
 void DrawnAt96Dpi::FollowList() {
   HWND twin = twin_.get();
   const auto count = static_cast<int>(SendMessageW(control_, LB_GETCOUNT, 0, 0));
-  bool same = count == static_cast<int>(SendMessageW(twin, LB_GETCOUNT, 0, 0));
-  for (int i = 0; same && i < count; ++i) same = ItemOf(control_, i) == ItemOf(twin, i);
-  if (!same) {
-    SendMessageW(twin, LB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < count; ++i)
-      SendMessageW(twin, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemOf(control_, i).c_str()));
-  }
+  SendMessageW(twin, LB_RESETCONTENT, 0, 0);
+  for (int i = 0; i < count; ++i)
+    SendMessageW(twin, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemOf(control_, i).chars));
   SendMessageW(twin, LB_SETCURSEL, SendMessageW(control_, LB_GETCURSEL, 0, 0), 0);
   SendMessageW(twin, LB_SETTOPINDEX, SendMessageW(control_, LB_GETTOPINDEX, 0, 0), 0);
   SendMessageW(twin, LB_SETCARETINDEX, SendMessageW(control_, LB_GETCARETINDEX, 0, 0), FALSE);
@@ -261,16 +222,7 @@ void DrawnAt96Dpi::Paint(HDC dc) {
   Follow();
   RECT client{};
   GetClientRect(twin_.get(), &client);
-  MemoryDc memory(CreateCompatibleDC(dc));
-  BitmapHandle bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-  if (memory && bitmap) {
-    SelectedObject selected(memory.get(), bitmap.get());
-    SendMessageW(twin_.get(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
-                 PRF_CLIENT | PRF_ERASEBKGND);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, client.right * factor_, client.bottom * factor_, memory.get(), 0, 0,
-               client.right, client.bottom, SRCCOPY);
-  }
+  Stretch(dc, client.right, client.bottom, false);
   drawing_ = false;
 }
 
@@ -281,18 +233,26 @@ void DrawnAt96Dpi::PaintEdge() {
   const int height = (outer.bottom - outer.top) / factor_;
   HDC dc = GetWindowDC(control_);
   if (dc == nullptr) return;
-  ExcludeClipRect(dc, Edge(), Edge(), width * factor_ - Edge(), height * factor_ - Edge());
+  ExcludeClipRect(dc, edge_, edge_, width * factor_ - edge_, height * factor_ - edge_);
+  Stretch(dc, width, height, true);
+  ReleaseDC(control_, dc);
+}
+
+void DrawnAt96Dpi::Stretch(HDC dc, int width, int height, bool edge) {
   MemoryDc memory(CreateCompatibleDC(dc));
   BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
-  if (memory && bitmap) {
-    SelectedObject selected(memory.get(), bitmap.get());
-    RECT edge{0, 0, width, height};
-    DrawEdge(memory.get(), &edge, EDGE_SUNKEN, BF_RECT);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, width * factor_, height * factor_, memory.get(), 0, 0, width, height,
-               SRCCOPY);
+  if (!memory || !bitmap) return;
+  SelectedObject selected(memory.get(), bitmap.get());
+  RECT whole{0, 0, width, height};
+  if (edge) {
+    DrawEdge(memory.get(), &whole, EDGE_SUNKEN, BF_RECT);
+  } else {
+    SendMessageW(twin_.get(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
+                 PRF_CLIENT | PRF_ERASEBKGND);
   }
-  ReleaseDC(control_, dc);
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, 0, 0, width * factor_, height * factor_, memory.get(), 0, 0, width, height,
+             SRCCOPY);
 }
 
 }  // namespace frame

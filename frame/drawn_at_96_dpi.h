@@ -33,13 +33,18 @@ class DrawnAt96Dpi {
   void Paint(HDC dc);
   // The border of a control with a sunken client edge, at 96 dpi and stretched.
   void PaintEdge();
-  int Edge() const;
+  // Draws the twin's client area, or the sunken edge, at 96 dpi into a memory bitmap of that size
+  // and stretches it by the factor onto `dc`.
+  void Stretch(HDC dc, int width, int height, bool edge);
 
   HWND control_;
   int factor_;
+  int edge_ = 0;  // the width of a sunken client edge on the display, or 0
   FontHandle font_;
   WindowHandle twin_;
   WNDPROC controlProc_ = nullptr;
+  bool isButton_ = false;
+  bool isList_ = false;
   bool drawing_ = false;
   bool twinFocused_ = false;
 };
