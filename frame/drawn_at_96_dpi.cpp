@@ -217,7 +217,7 @@ void DrawnAt96Dpi::FollowFocus() {
 }
 
 void DrawnAt96Dpi::Paint(HDC dc) {
-  if (drawing_ || !twin_) return;
+  if (drawing_) return;
   drawing_ = true;
   Follow();
   RECT client{};

@@ -1,6 +1,6 @@
 // A system control shown at a whole factor k above 96 dpi exactly as it shows at 96 dpi, each
 // pixel a k-by-k block. A twin of it (the same class, style, text and state, at the 96-dpi size
-// with the 96-dpi font) lives hidden in the frame's application window; whenever the control
+// with the 96-dpi font) lives in a hidden window of the thread; whenever the control
 // would be drawn, the twin draws itself into a memory bitmap with the system's own code, and the
 // bitmap is stretched over the control as the screens' pictures are. The control itself stays
 // what it is: its text, items, focus, keyboard and mouse are the control's.

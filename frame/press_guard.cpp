@@ -97,7 +97,8 @@ bool PressGuard::PressCounts() const {
 bool PressGuard::TakePress() {
   if (PressCounts()) return true;
   // Whoever keeps pressing has not paused on the question: the wait starts again.
-  if (armedAt_.has_value() && Elapsed(*armedAt_, clock_()) > 0) armedAt_ = clock_();
+  if (const DWORD now = clock_(); armedAt_.has_value() && Elapsed(*armedAt_, now) > 0)
+    armedAt_ = now;
   return false;
 }
 
