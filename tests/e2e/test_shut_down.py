@@ -222,12 +222,12 @@ class ShutDownForReal(unittest.TestCase):
         self.assertEqual(listing.focus, child(screen, text="&Yes")["hwnd"])
         return time.monotonic()
 
-    def assert_still_running_for(self, seconds):
-        """A press that reached Yes would end the session meanwhile."""
+    def assert_still_running_for(self, seconds, why=lambda: "the press reached Yes"):
+        """A press that reached Yes would end the session meanwhile; `why` says which."""
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
-            self.assertTrue(self.program.running(), "the press reached Yes")
-            time.sleep(0.2)
+            self.assertTrue(self.program.running(), why())
+            time.sleep(0.1)
 
     def assert_a_fresh_press_shuts_down(self, since, moment, *keys):
         wait_out_the_moment(since, moment)
@@ -237,15 +237,12 @@ class ShutDownForReal(unittest.TestCase):
     def assert_the_rhythm_never_reaches_yes(self, rhythm):
         """Goes on until the rhythm has pressed for three seconds past the showing of Shut Down
         Windows; the program keeps running all the while."""
+        gap = lambda: f"longest gap between presses {rhythm.longest_gap():.2f} s"
         listing = self.wait_for_shut_down_windows()
         shown = time.monotonic()
-        self.assertTrue(listing.running, f"Yes answered the rhythm before it was seen as shown "
-                        f"(longest gap between presses {rhythm.longest_gap():.2f} s)")
-        while time.monotonic() - shown < 3:
-            self.assertTrue(self.program.running(),
-                            f"Yes answered the rhythm {time.monotonic() - shown:.1f} s after it "
-                            f"showed (longest gap between presses {rhythm.longest_gap():.2f} s)")
-            time.sleep(0.1)
+        self.assertTrue(listing.running, f"Yes answered the rhythm before it was seen ({gap()})")
+        self.assert_still_running_for(3, lambda: f"Yes answered the rhythm "
+                                      f"{time.monotonic() - shown:.1f} s after it showed ({gap()})")
 
     def test_yes_enables_the_shut_down_privilege_then_shuts_the_session_down(self):
         workdir = self.start([self.RELAY], {"WINEDEBUG": "+relay"})
